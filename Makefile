@@ -1,0 +1,39 @@
+# Front door: `make run` starts the calculator, `make test` runs every test headless.
+BUILD       ?= build
+BUILD_ASAN  ?= build-asan
+JOBS        ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test test-sanitize run clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(BUILD_ASAN)/build.ninja: | deps
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOR_SANITIZE=ON $(CMAKE_FLAGS)
+
+test-sanitize: deps $(BUILD_ASAN)/build.ninja
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are unset); VORkulator needs a desktop session."; exit 1; fi
+	@if [ ! -x $(BUILD)/apps/VORkulator ]; then echo "make run: VORkulator is not built yet."; exit 1; fi
+	$(BUILD)/apps/VORkulator
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)
