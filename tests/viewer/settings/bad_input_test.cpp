@@ -1,5 +1,5 @@
 // Arbitrary bytes as a parameter or settings file give values or the
-// specified I/O error, never a crash.
+// "Invalid numeric input" error, never a crash.
 #include <gtest/gtest.h>
 
 #include <random>
