@@ -1,10 +1,11 @@
 # Front door: `make run` starts the calculator, `make test` runs every test headless.
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
+BUILD_FUZZ  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run clean
+.PHONY: all deps configure build test test-sanitize fuzz run clean
 
 all: build
 
@@ -29,6 +30,10 @@ test-sanitize: deps $(BUILD_ASAN)/build.ninja
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets (clang, ASan+UBSan) for about a minute in all; FUZZ_BUDGET=<seconds> changes that.
+fuzz: deps
+	BUILD_FUZZ=$(BUILD_FUZZ) JOBS=$(JOBS) ./fuzz/run-fuzzers
+
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are unset); VORkulator needs a desktop session."; exit 1; fi
@@ -36,4 +41,4 @@ run: build
 	$(BUILD)/apps/VORkulator
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
