@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 
 #include "extended_bits.h"
 
@@ -30,13 +31,21 @@ TEST(Constants, HoldExactlyTheirBits) {
   for (const Case& c : cases) EXPECT_EQ(BitsOf(c.value), c.bits) << c.name;
 }
 
-// The decimal descriptions agree with the bits (strtold rounds correctly).
+// strtold rounds correctly; read in the C locale, since the user's may want a decimal comma.
+static long double Decimal(const char* text) {
+  const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+  const long double value = strtold_l(text, nullptr, c);
+  freelocale(c);
+  return value;
+}
+
+// The decimal descriptions agree with the bits.
 TEST(Constants, AreTheNearestToWhatTheyStandFor) {
-  EXPECT_EQ(DegreeFactor, std::strtold("0.01745329251994329576923690768488612713", nullptr));
-  EXPECT_EQ(FullTurn, std::strtold("6.28318530717958647692528676655900576839", nullptr));
-  EXPECT_EQ(RadianFactor, std::strtold("57.2957795130823208767981548141051703324", nullptr));
-  EXPECT_EQ(LogarithmFloor, std::strtold("1e-4950", nullptr));
-  EXPECT_EQ(std::nextafter(SquareLimit, HUGE_VALL), std::strtold("1e2460", nullptr));
+  EXPECT_EQ(DegreeFactor, Decimal("0.01745329251994329576923690768488612713"));
+  EXPECT_EQ(FullTurn, Decimal("6.28318530717958647692528676655900576839"));
+  EXPECT_EQ(RadianFactor, Decimal("57.2957795130823208767981548141051703324"));
+  EXPECT_EQ(LogarithmFloor, Decimal("1e-4950"));
+  EXPECT_EQ(std::nextafter(SquareLimit, HUGE_VALL), Decimal("1e2460"));
   EXPECT_EQ(PiText.size(), 22U);
 }
 
