@@ -52,6 +52,7 @@ TEST_F(ShowReportTest, UnreadableReportNamesItsFullPathAndKeepsTheCaption) {
   // A task given relative to the current directory still shows its report's whole path.
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(dir_);
+  const std::string fullPath = (std::filesystem::current_path() / "zadanie.rpt").string();
   viewer::SetTaskFile("zadanie.vor");
   RecordingView view;
   const std::int32_t result = viewer::ShowReport(view, FirstLoad);
@@ -62,7 +63,7 @@ TEST_F(ShowReportTest, UnreadableReportNamesItsFullPathAndKeepsTheCaption) {
   EXPECT_TRUE(view.captions.empty());
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].first, " Błąd!");
-  EXPECT_EQ(view.boxes[0].second, "Nie można odnaleźć pliku raportu: " + PathOf("zadanie.rpt"));
+  EXPECT_EQ(view.boxes[0].second, "Nie można odnaleźć pliku raportu: " + fullPath);
 }
 
 }  // namespace
