@@ -5,7 +5,7 @@ BUILD_FUZZ  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize fuzz run clean
+.PHONY: all deps configure build test test-sanitize fuzz run bench clean
 
 all: build
 
@@ -33,6 +33,9 @@ test-sanitize: deps $(BUILD_ASAN)/build.ninja
 # libFuzzer targets (clang, ASan+UBSan) for about a minute in all; FUZZ_BUDGET=<seconds> changes that.
 fuzz: deps
 	BUILD_FUZZ=$(BUILD_FUZZ) JOBS=$(JOBS) ./fuzz/run-fuzzers
+
+bench: build
+	bench/run-bench $(BUILD)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
