@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 #include "integer_token.h"
 #include "io_error.h"
@@ -79,6 +80,7 @@ void TextFile::Release() {
   buffer_.reset();
   pos_ = end_ = 0;
   dataEnded_ = false;
+  unreadBytes_ = 0;
   writeFailed_ = false;
 }
 
@@ -86,6 +88,10 @@ void TextFile::OpenForReading(const std::string& path) {
   Release();
   fd_ = OpenLocked(path, O_RDONLY, LOCK_SH);
   if (fd_ < 0) return;
+  // Only what the file holds now is read: a report that the solver keeps
+  // appending to would otherwise be read forever.
+  struct stat st {};
+  unreadBytes_ = ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : std::numeric_limits<std::uint64_t>::max();
   ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
   buffer_ = std::make_unique_for_overwrite<char[]>(BufferSize);
   mode_ = Mode::Reading;
@@ -110,9 +116,10 @@ void TextFile::OpenForWriting(const std::string& path) {
 bool TextFile::Fill() {
   if (dataEnded_) return false;
   pos_ = end_ = 0;
+  const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(BufferSize, unreadBytes_));
   ssize_t got = 0;
   do {
-    got = ::read(fd_, buffer_.get(), BufferSize);
+    got = wanted > 0 ? ::read(fd_, buffer_.get(), wanted) : 0;
   } while (got < 0 && errno == EINTR);
   if (got <= 0) {
     if (got < 0) RecordIoError(IoCodeFromErrno(errno));
@@ -120,6 +127,7 @@ bool TextFile::Fill() {
     return false;
   }
   end_ = static_cast<std::size_t>(got);
+  unreadBytes_ -= end_;
   if (const void* eof = std::memchr(buffer_.get(), EndOfData, end_)) {
     end_ = static_cast<std::size_t>(static_cast<const char*>(eof) - buffer_.get());
     dataEnded_ = true;

@@ -3,6 +3,9 @@
 // (Windows-1250 text stays Windows-1250). LF ends a line; CR bytes are never
 // part of a line's text; the byte 1A ends the data wherever it stands.
 //
+// A file is read as it stood when it was opened: bytes that another program
+// appends meanwhile are not read, so reading always ends.
+//
 // Every failure is only recorded in the I/O error record (io_error.h), the
 // operation then returns normally: reads yield empty text or 0, the end test
 // is true.
@@ -71,6 +74,7 @@ class TextFile {
   std::size_t pos_ = 0;       // next unread byte (reading)
   std::size_t end_ = 0;       // end of buffered bytes (reading and writing)
   bool dataEnded_ = false;    // nothing more to read from the file
+  std::uint64_t unreadBytes_ = 0;  // of the size the file had when opened for reading
   bool writeFailed_ = false;  // a write since the open failed
 };
 

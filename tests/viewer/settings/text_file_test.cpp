@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,25 @@ TEST(TextFile, LinesLongerThanTheBufferComeWhole) {
   TempDir dir;
   WriteBytes(dir / "f.txt", first + "\r\n" + second + "\r" + "z\r\n" + "last" + "\x1A" + "more\r\n");
   EXPECT_EQ(ReadAllLines(dir / "f.txt"), (std::vector<std::string>{first, second + "z", "last"}));
+}
+
+// A report the solver is still writing: reading takes the file as it stood at the
+// open, so it ends however fast the file grows.
+TEST(TextFile, BytesAppendedAfterTheOpenAreNotRead) {
+  TempDir dir;
+  WriteBytes(dir / "f.txt", "one\r\ntwo");
+  TextFile file;
+  file.OpenForReading(dir / "f.txt");
+  {
+    std::ofstream more(dir / "f.txt", std::ios::binary | std::ios::app);
+    more << "\r\nthree\r\n";
+  }
+  EXPECT_EQ(file.ReadLine(), "one");
+  file.SkipLine();
+  EXPECT_EQ(file.ReadLine(), "two");
+  EXPECT_TRUE(file.AtEnd());
+  EXPECT_TRUE(file.Close());
+  EXPECT_EQ(TakeIoError(), IoOk);
 }
 
 TEST(TextFile, ReadLineStopsBeforeTheLineEnd) {
