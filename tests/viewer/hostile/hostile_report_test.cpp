@@ -123,6 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
     HostileReport, BigReport,
     ::testing::Values(BigCase{"OneLineOf50MBIsTheHeader", [] { return std::string(50 * MiB, 'a'); }, 0, 70},
                       BigCase{"OneBodyLineOf50MB", [] { return Header() + std::string(50 * MiB, 'a'); }, 1, 50 * MiB},
+                      // The filter removes one prompt of each kind per pass: done literally, quadratic.
+                      BigCase{"OneBodyLineOf50MBOfPrompts",
+                              [] {
+                                std::string line = Header();
+                                while (line.size() < 50 * MiB) line += "VOR> REAL> INTEGER> ";
+                                return line;
+                              },
+                              0, 70},
                       // Box-drawing bytes decode to three UTF-8 bytes each.
                       BigCase{"OneBodyLineOf50MBOfFrameBytes",
                               [] { return Header() + std::string(50 * MiB, '\xC5'); }, 1, 100 * MiB}),
