@@ -5,7 +5,6 @@
 // boundary, where a line, a CR LF or a token can be split across two fills.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,78 +15,15 @@
 #include "io_error.h"
 #include "scratch_dir.h"
 #include "text_file.h"
+#include "text_file_model.h"
 
 namespace {
 
 using fuzzing::Require;
+using fuzzing::Integer;
+using fuzzing::ModelFile;
 
 constexpr std::size_t ReaderBufferSize = 256 * 1024;
-
-struct Integer {
-  std::int32_t value = 0;
-  bool valid = true;
-};
-
-// The token rule written out independently: the longest run of acceptable digits,
-// then its longest prefix that fits the signed 32-bit range.
-Integer ModelToken(std::string_view token) {
-  const bool negative = token.starts_with('-');
-  if (negative || token.starts_with('+')) token.remove_prefix(1);
-  int base = 10;
-  if (token.starts_with('$')) {
-    token.remove_prefix(1);
-    base = 16;
-  } else if (token.starts_with("0x") || token.starts_with("0X")) {
-    token.remove_prefix(2);
-    base = 16;
-  }
-  std::size_t digits = 0;
-  while (digits < token.size()) {
-    std::int64_t ignored = 0;
-    if (std::from_chars(token.data() + digits, token.data() + digits + 1, ignored, base).ec != std::errc()) break;
-    ++digits;
-  }
-  const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
-  for (std::size_t used = digits; used > 0; --used) {
-    std::int64_t magnitude = 0;
-    const auto r = std::from_chars(token.data(), token.data() + used, magnitude, base);
-    if (r.ec != std::errc() || magnitude > limit) continue;
-    return {static_cast<std::int32_t>(negative ? -magnitude : magnitude), used == token.size() && used > 0};
-  }
-  return {0, false};
-}
-
-class ModelFile {
- public:
-  explicit ModelFile(std::string content) : data_(std::move(content)) {
-    data_.resize(std::min(data_.size(), data_.find('\x1A')));
-  }
-  std::string ReadLine() {
-    const std::size_t end = std::min(data_.size(), data_.find('\n', pos_));
-    std::string text;
-    for (std::size_t i = pos_; i < end; ++i) {
-      if (data_[i] != '\r') text.push_back(data_[i]);
-    }
-    pos_ = end;
-    return text;
-  }
-  void SkipLine() {
-    const std::size_t lf = data_.find('\n', pos_);
-    pos_ = lf == std::string::npos ? data_.size() : lf + 1;
-  }
-  bool AtEnd() const { return pos_ == data_.size(); }
-  Integer ReadInteger() {
-    while (pos_ < data_.size() && static_cast<unsigned char>(data_[pos_]) <= 0x20) ++pos_;
-    if (AtEnd()) return {};
-    const std::size_t start = pos_;
-    while (pos_ < data_.size() && pos_ - start < 32 && static_cast<unsigned char>(data_[pos_]) > 0x20) ++pos_;
-    return ModelToken(std::string_view(data_).substr(start, pos_ - start));
-  }
-
- private:
-  std::string data_;
-  std::size_t pos_ = 0;
-};
 
 enum Op : std::uint8_t { ReadLine, SkipLine, AtEnd, ReadInteger, OpCount };
 
