@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -99,6 +100,7 @@ struct BigCase {
   std::string (*make)();
   std::size_t bodyLines;    // shown after the banner
   std::size_t longestLine;  // the longest line shown, banner included
+  friend void PrintTo(const BigCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BigReport : public HostileReport, public ::testing::WithParamInterface<BigCase> {};
@@ -131,14 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 return line;
                               },
                               0, 70},
-                      // Box-drawing bytes decode to three UTF-8 bytes each.
-                      BigCase{"OneBodyLineOf50MBOfFrameBytes",
-                              [] { return Header() + std::string(50 * MiB, '\xC5'); }, 1, 100 * MiB}),
+                      // The euro sign, byte 80, decodes to three UTF-8 bytes: the shown text
+                      // is three times the size of the report.
+                      BigCase{"OneBodyLineOf20MBOfEuroSigns",
+                              [] { return Header() + std::string(20 * MiB, '\x80'); }, 1, 60 * MiB}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BinaryCase {
   const char* name;
   std::string bytes;
+  friend void PrintTo(const BinaryCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BinaryReport : public HostileReport, public ::testing::WithParamInterface<BinaryCase> {};
@@ -173,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct SpecialCase {
   const char* name;
   void (*make)(const TempDir& dir, const std::string& report);
+  friend void PrintTo(const SpecialCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SpecialReport : public HostileReport, public ::testing::WithParamInterface<SpecialCase> {};
