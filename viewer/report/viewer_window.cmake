@@ -1,0 +1,13 @@
+# The viewer window and its dialogs: the only part of the viewer on Qt Widgets.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+add_library(viewer_window STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/font_choice_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/open_report_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/polish_translations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_icon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_title.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewer_dialogs.cpp
+)
+set_target_properties(viewer_window PROPERTIES AUTOMOC ON)
+target_include_directories(viewer_window PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(viewer_window PUBLIC viewer_report Qt6::Widgets)
