@@ -4,7 +4,7 @@ BUILD_ASAN  ?= build-asan
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run clean
+.PHONY: all deps configure build test test-sanitize run run-viewer demo clean
 
 all: build
 
@@ -34,6 +34,17 @@ run: build
 	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are unset); VORkulator needs a desktop session."; exit 1; fi
 	@if [ ! -x $(BUILD)/apps/VORkulator ]; then echo "make run: VORkulator is not built yet."; exit 1; fi
 	$(BUILD)/apps/VORkulator
+
+# `make run-viewer TASK=path/to/task.vor` shows that task's report; without TASK
+# the viewer starts empty. `make demo` shows the sample report in resources/.
+run-viewer: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run-viewer: no display (DISPLAY and WAYLAND_DISPLAY are unset); RaportVOR needs a desktop session."; exit 1; fi
+	@if [ ! -x $(BUILD)/apps/RaportVOR ]; then echo "make run-viewer: RaportVOR is not built yet."; exit 1; fi
+	$(BUILD)/apps/RaportVOR $(if $(TASK),"$(TASK)")
+
+demo:
+	@$(MAKE) --no-print-directory run-viewer TASK=resources/most.vor
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
