@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace viewer {
@@ -19,6 +20,85 @@ constexpr std::string_view kBarAfterBlank = " \xB3";
 
 bool Contains(std::string_view line, std::string_view word) {
   return line.find(word) != std::string_view::npos;
+}
+
+// Bytes whose absence lets the filter skip steps. One look at every byte of the line
+// finds which are present; the steps themselves only ever delete bytes or write '-'
+// and '|', so a byte absent at the start stays absent.
+enum Trigger : std::uint8_t {
+  kLessThan = 1 << 0,      // "<Enter>"
+  kCapitalW = 1 << 1,      // "WIERSZ"
+  kCapitalK = 1 << 2,      // "KOLUMN"
+  kBang = 1 << 3,          // "!!"
+  kGreaterThan = 1 << 4,   // every prompt ends with it
+  kTopCorner = 1 << 5,     // DA
+  kBottomCorner = 1 << 6,  // C0
+  kBar = 1 << 7,           // B3
+};
+
+constexpr std::array<std::uint8_t, 256> kTriggerOfByte = [] {
+  std::array<std::uint8_t, 256> table{};
+  table['<'] = kLessThan;
+  table['W'] = kCapitalW;
+  table['K'] = kCapitalK;
+  table['!'] = kBang;
+  table['>'] = kGreaterThan;
+  table[0xDA] = kTopCorner;
+  table[0xC0] = kBottomCorner;
+  table[0xB3] = kBar;
+  return table;
+}();
+
+std::uint8_t TriggerOf(const char* byte) { return kTriggerOfByte[static_cast<unsigned char>(*byte)]; }
+
+// Four bytes a step, into separate sums, so that the lookups need not wait for one another.
+std::uint8_t TriggersIn(std::string_view line) {
+  const char* byte = line.data();
+  const char* const end = byte + line.size();
+  std::uint8_t a = 0, b = 0, c = 0, d = 0;
+  for (; end - byte >= 4; byte += 4) {
+    a |= TriggerOf(byte);
+    b |= TriggerOf(byte + 1);
+    c |= TriggerOf(byte + 2);
+    d |= TriggerOf(byte + 3);
+  }
+  for (; byte != end; ++byte) a |= TriggerOf(byte);
+  return a | b | c | d;
+}
+
+bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
+  return ((triggers & kLessThan) != 0 && Contains(line, kEmptyingWords[0])) ||
+         ((triggers & kCapitalW) != 0 && Contains(line, kEmptyingWords[1])) ||
+         ((triggers & kCapitalK) != 0 && Contains(line, kEmptyingWords[2]));
+}
+
+// Byte by byte: the patterns are two or three bytes long, too short for a call to pay.
+bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern) {
+  if (line.size() - start < pattern.size()) return false;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (line[start + i] != pattern[i]) return false;
+  }
+  return true;
+}
+
+// The first occurrence of `pattern` in `line`, found through its byte at `rare`: a
+// byte that is seldom in report text, so that the search does not stop at every blank
+// or every horizontal line.
+std::size_t FindByRareByte(std::string_view line, std::string_view pattern, std::size_t rare) {
+  std::size_t at = rare;
+  while (at < line.size()) {
+    const void* hit = std::memchr(line.data() + at, pattern[rare], line.size() - at);
+    if (hit == nullptr) break;
+    const std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data()) - rare;
+    if (HoldsAt(line, start, pattern)) return start;
+    at = start + rare + 1;
+  }
+  return std::string_view::npos;
+}
+
+// A pair whose second byte is the seldom one: a closing pair, a bar after a blank.
+std::size_t FindBySecondByte(std::string_view line, std::string_view pattern) {
+  return FindByRareByte(line, pattern, 1);
 }
 
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
@@ -69,10 +149,10 @@ bool RemovePrompts(std::string& line) {
 }
 
 void ConvertBars(std::string& line) {
-  const std::size_t withBlanks = line.find(kBarWithBlanks);
+  const std::size_t withBlanks = FindBySecondByte(line, kBarWithBlanks);
   if (withBlanks == std::string::npos) return;
   line[withBlanks + 1] = '|';
-  const std::size_t afterBlank = line.find(kBarAfterBlank);
+  const std::size_t afterBlank = FindBySecondByte(line, kBarAfterBlank);
   if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
 }
 
@@ -80,7 +160,7 @@ void ConvertBars(std::string& line) {
 
 void FillBoxRun(std::string& line, std::size_t opening, std::string_view closingPair) {
   if (opening == std::string::npos) return;
-  const std::size_t closing = line.find(closingPair);
+  const std::size_t closing = FindBySecondByte(line, closingPair);
   if (closing == std::string::npos || closing <= opening) return;
   const std::size_t end = closing + closingPair.size();
   std::fill(line.begin() + static_cast<std::ptrdiff_t>(opening),
@@ -88,20 +168,20 @@ void FillBoxRun(std::string& line, std::size_t opening, std::string_view closing
 }
 
 void FilterReportLine(std::string& line) {
-  for (const std::string_view word : kEmptyingWords) {
-    if (Contains(line, word)) {
-      line.clear();
-      return;
-    }
+  const std::uint8_t triggers = TriggersIn(line);
+  if (triggers == 0) return;
+  if (HoldsEmptyingWord(line, triggers)) {
+    line.clear();
+    return;
   }
-  const std::size_t bang = line.find("!!");
-  if (bang != std::string::npos) line.erase(bang, 1);
-
-  if (RemovePrompts(line)) Trim(line);
-
-  FillBoxRun(line, line.find(kTopOpening), kTopClosing);
-  FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
-  ConvertBars(line);
+  if ((triggers & kBang) != 0) {
+    const std::size_t bang = line.find("!!");
+    if (bang != std::string::npos) line.erase(bang, 1);
+  }
+  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
+  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
+  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
+  if ((triggers & kBar) != 0) ConvertBars(line);
 }
 
 }  // namespace viewer
