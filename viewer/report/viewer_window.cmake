@@ -8,6 +8,8 @@ add_library(viewer_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/polish_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_icon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_title.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/raport_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/raport_program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_bounds.cpp
 )
