@@ -4,7 +4,7 @@ BUILD_ASAN  ?= build-asan
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run run-viewer demo bench clean
+.PHONY: all deps configure build test test-sanitize run run-viewer demo screenshot-viewer bench clean
 
 all: build
 
@@ -48,6 +48,10 @@ run-viewer: build
 
 demo:
 	@$(MAKE) --no-print-directory run-viewer TASK=resources/most.vor
+
+# A PNG of the viewer on the sample report, taken under a virtual X server.
+screenshot-viewer: build
+	./scripts/screenshot-viewer docs/raportvor.png
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
