@@ -88,8 +88,10 @@ FontChoiceDialog::FontChoiceDialog(const QFont& start, QWidget* parent)
   grid->addWidget(family_, 1, 0, Qt::AlignTop);
   grid->addWidget(styles_, 1, 1);
   grid->addWidget(sizes_, 1, 2);
-  styles_->setMaximumHeight(96);
-  sizes_->setMaximumSize(64, 96);
+  // All nine sizes in view at once; the style list as tall.
+  const int listHeight = sizes_->sizeHintForRow(0) * sizes_->count() + 2 * sizes_->frameWidth();
+  sizes_->setFixedSize(64, listHeight);
+  styles_->setFixedHeight(listHeight);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

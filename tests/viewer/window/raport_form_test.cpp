@@ -4,8 +4,13 @@
 // and reports in a folder of its own, and the file operations are the real ones.
 #include <sys/file.h>
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -17,8 +22,10 @@
 #include <string>
 #include <vector>
 
+#include "font_choice_dialog.h"
 #include "io_error.h"
 #include "memo_font.h"
+#include "modal_driver.h"
 #include "raport_form.h"
 #include "shell_params.h"
 #include "task_names.h"
@@ -182,15 +189,16 @@ class RaportFormTest : public QObject {
     };
   }
 
-  std::unique_ptr<TRaport_Form> MakeForm(const std::optional<QString>& task) {
+  std::unique_ptr<TRaport_Form> MakeForm(const std::optional<QString>& task,
+                                         viewer::ViewerDialogs* dialogs = nullptr) {
     std::optional<std::string> taskBytes;
     if (task) taskBytes = QFile::encodeName(*task).toStdString();
-    return std::make_unique<TRaport_Form>(taskBytes, dialogs_, Files());
+    return std::make_unique<TRaport_Form>(taskBytes, dialogs ? *dialogs : dialogs_, Files());
   }
 
   // Shows the window and lets its first paint and the start-up run.
-  std::unique_ptr<TRaport_Form> Start(const std::optional<QString>& task) {
-    auto form = MakeForm(task);
+  std::unique_ptr<TRaport_Form> Start(const std::optional<QString>& task, viewer::ViewerDialogs* dialogs = nullptr) {
+    auto form = MakeForm(task, dialogs);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) return form;
     for (int turn = 0; turn < 100 && !form->StartupDone(); ++turn) QCoreApplication::processEvents();
@@ -536,6 +544,56 @@ class RaportFormTest : public QObject {
 
     form->close();
     QCOMPARE(ReadFile(SettingsPath()), SettingsText("Fixedsys", "238 0 9 0", kDesignBounds));
+  }
+
+  // The same paths with the program's own modal dialogs, answered from inside
+  // their event loops.
+  void realDialogsAnsweredFromTheTest() {
+    WriteFile(SettingsPath(), "Fixedsys\r\n238 -11 9 0\r\n700 500 x 40\r\n");
+    WriteReport("drugi.rpt", "drugi wynik");
+    viewer::QtViewerDialogs real;
+
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QString text;
+    viewer_test::WhenModalShown([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box != nullptr);
+      icon = box->icon();
+      caption = box->windowTitle();
+      text = box->text();
+      box->button(QMessageBox::Ok)->click();
+    });
+    const auto form = Start(std::nullopt, &real);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(caption, QStringLiteral("Raportvor"));
+    QCOMPARE(text, QStringLiteral("Invalid numeric input."));
+
+    viewer_test::WhenModalShown([this](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      dialog->selectFile(TaskPath("drugi.rpt"));
+      static_cast<QDialog*>(dialog)->accept();  // public in QDialog
+    });
+    form->CzytajNowy->trigger();
+    QCOMPARE(form->windowTitle(), QStringLiteral(" Raport: drugi"));
+    QCOMPARE(MemoLines(*form).last(), QStringLiteral("drugi wynik"));
+
+    QString family;
+    viewer_test::WhenModalShown([&family](QWidget* modal) {
+      auto* dialog = qobject_cast<viewer::FontChoiceDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      dialog->sizeList()->setCurrentRow(4);  // 10 points
+      family = dialog->selectedFont().family();
+      dialog->buttons()->button(QDialogButtonBox::Ok)->click();
+    });
+    form->Czcionka1->trigger();
+    QCOMPARE(form->Memo1->font().family(), family);
+    QCOMPARE(form->Memo1->font().pointSize(), 10);
+    const int height = -qRound(10 * form->Memo1->logicalDpiY() / 72.0);
+    // Line 3 as far as it was read before the malformed number.
+    const QByteArray written = ReadFile(SettingsPath());
+    QCOMPARE(written, family.toUtf8() + "\r\n238 " + QByteArray::number(height) + " 10 0\r\n700 500 0 40\r\n");
   }
 };
 
