@@ -4,7 +4,7 @@ BUILD_ASAN  ?= build-asan
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run clean
+.PHONY: all deps configure build test test-sanitize run bench clean
 
 all: build
 
@@ -28,6 +28,9 @@ $(BUILD_ASAN)/build.ninja: | deps
 test-sanitize: deps $(BUILD_ASAN)/build.ninja
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	bench/run-bench $(BUILD)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \

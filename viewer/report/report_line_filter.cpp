@@ -1,0 +1,187 @@
+#include "report_line_filter.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace viewer {
+namespace {
+
+constexpr std::array<std::string_view, 3> kEmptyingWords = {"<Enter>", "WIERSZ", "KOLUMN"};
+constexpr std::array<std::string_view, 3> kPrompts = {"VOR>", "REAL>", "INTEGER>"};
+
+constexpr std::string_view kTopOpening = "\xDA\xC4";
+constexpr std::string_view kTopClosing = "\xC4\xBF";
+constexpr std::string_view kBottomOpening = "\xC0\xC4";
+constexpr std::string_view kBottomClosing = "\xC4\xD9";
+constexpr std::string_view kBarWithBlanks = " \xB3 ";
+constexpr std::string_view kBarAfterBlank = " \xB3";
+
+bool Contains(std::string_view line, std::string_view word) {
+  return line.find(word) != std::string_view::npos;
+}
+
+// Bytes whose absence lets the filter skip steps. One look at every byte of the line
+// finds which are present; the steps themselves only ever delete bytes or write '-'
+// and '|', so a byte absent at the start stays absent.
+enum Trigger : std::uint8_t {
+  kLessThan = 1 << 0,      // "<Enter>"
+  kCapitalW = 1 << 1,      // "WIERSZ"
+  kCapitalK = 1 << 2,      // "KOLUMN"
+  kBang = 1 << 3,          // "!!"
+  kGreaterThan = 1 << 4,   // every prompt ends with it
+  kTopCorner = 1 << 5,     // DA
+  kBottomCorner = 1 << 6,  // C0
+  kBar = 1 << 7,           // B3
+};
+
+constexpr std::array<std::uint8_t, 256> kTriggerOfByte = [] {
+  std::array<std::uint8_t, 256> table{};
+  table['<'] = kLessThan;
+  table['W'] = kCapitalW;
+  table['K'] = kCapitalK;
+  table['!'] = kBang;
+  table['>'] = kGreaterThan;
+  table[0xDA] = kTopCorner;
+  table[0xC0] = kBottomCorner;
+  table[0xB3] = kBar;
+  return table;
+}();
+
+std::uint8_t TriggerOf(const char* byte) { return kTriggerOfByte[static_cast<unsigned char>(*byte)]; }
+
+// Four bytes a step, into separate sums, so that the lookups need not wait for one another.
+std::uint8_t TriggersIn(std::string_view line) {
+  const char* byte = line.data();
+  const char* const end = byte + line.size();
+  std::uint8_t a = 0, b = 0, c = 0, d = 0;
+  for (; end - byte >= 4; byte += 4) {
+    a |= TriggerOf(byte);
+    b |= TriggerOf(byte + 1);
+    c |= TriggerOf(byte + 2);
+    d |= TriggerOf(byte + 3);
+  }
+  for (; byte != end; ++byte) a |= TriggerOf(byte);
+  return a | b | c | d;
+}
+
+bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
+  return ((triggers & kLessThan) != 0 && Contains(line, kEmptyingWords[0])) ||
+         ((triggers & kCapitalW) != 0 && Contains(line, kEmptyingWords[1])) ||
+         ((triggers & kCapitalK) != 0 && Contains(line, kEmptyingWords[2]));
+}
+
+// Byte by byte: the patterns are two or three bytes long, too short for a call to pay.
+bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern) {
+  if (line.size() - start < pattern.size()) return false;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (line[start + i] != pattern[i]) return false;
+  }
+  return true;
+}
+
+// The first occurrence of `pattern` in `line`, found through its byte at `rare`: a
+// byte that is seldom in report text, so that the search does not stop at every blank
+// or every horizontal line.
+std::size_t FindByRareByte(std::string_view line, std::string_view pattern, std::size_t rare) {
+  std::size_t at = rare;
+  while (at < line.size()) {
+    const void* hit = std::memchr(line.data() + at, pattern[rare], line.size() - at);
+    if (hit == nullptr) break;
+    const std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data()) - rare;
+    if (HoldsAt(line, start, pattern)) return start;
+    at = start + rare + 1;
+  }
+  return std::string_view::npos;
+}
+
+// A pair whose second byte is the seldom one: a closing pair, a bar after a blank.
+std::size_t FindBySecondByte(std::string_view line, std::string_view pattern) {
+  return FindByRareByte(line, pattern, 1);
+}
+
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+void Trim(std::string& line) {
+  std::size_t end = line.size();
+  while (end > 0 && IsTrimmed(line[end - 1])) --end;
+  std::size_t begin = 0;
+  while (begin < end && IsTrimmed(line[begin])) ++begin;
+  line.resize(end);
+  line.erase(0, begin);
+}
+
+// The length of the prompt that `kept` ends with, or 0.
+std::size_t TrailingPromptLength(std::string_view kept) {
+  for (const std::string_view prompt : kPrompts) {
+    if (kept.ends_with(prompt)) return prompt.size();
+  }
+  return 0;
+}
+
+// Deleting the first "VOR>", "REAL>", "INTEGER>" pass after pass until none is left
+// always ends in the same bytes, whatever the order of the deletions: no prompt
+// overlaps another or itself, so a deletion never spoils another. A single sweep
+// that drops a prompt as soon as the kept bytes end with one (a prompt formed
+// across a deletion included) reaches those bytes in linear time.
+// Returns whether anything was deleted.
+bool RemovePrompts(std::string& line) {
+  const std::size_t size = line.size();
+  char* const bytes = line.data();
+  std::size_t kept = 0;
+  std::size_t read = 0;
+  bool removed = false;
+  while (read < size) {
+    const void* gt = std::memchr(bytes + read, '>', size - read);
+    const std::size_t chunkEnd =
+        gt == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(gt) - bytes) + 1;
+    if (kept != read) std::memmove(bytes + kept, bytes + read, chunkEnd - read);
+    kept += chunkEnd - read;
+    read = chunkEnd;
+    if (gt == nullptr) break;
+    const std::size_t prompt = TrailingPromptLength(std::string_view(bytes, kept));
+    kept -= prompt;
+    removed = removed || prompt > 0;
+  }
+  line.resize(kept);
+  return removed;
+}
+
+void ConvertBars(std::string& line) {
+  const std::size_t withBlanks = FindBySecondByte(line, kBarWithBlanks);
+  if (withBlanks == std::string::npos) return;
+  line[withBlanks + 1] = '|';
+  const std::size_t afterBlank = FindBySecondByte(line, kBarAfterBlank);
+  if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
+}
+
+}  // namespace
+
+void FillBoxRun(std::string& line, std::size_t opening, std::string_view closingPair) {
+  if (opening == std::string::npos) return;
+  const std::size_t closing = FindBySecondByte(line, closingPair);
+  if (closing == std::string::npos || closing <= opening) return;
+  const std::size_t end = closing + closingPair.size();
+  std::fill(line.begin() + static_cast<std::ptrdiff_t>(opening),
+            line.begin() + static_cast<std::ptrdiff_t>(end), '-');
+}
+
+void FilterReportLine(std::string& line) {
+  const std::uint8_t triggers = TriggersIn(line);
+  if (triggers == 0) return;
+  if (HoldsEmptyingWord(line, triggers)) {
+    line.clear();
+    return;
+  }
+  if ((triggers & kBang) != 0) {
+    const std::size_t bang = line.find("!!");
+    if (bang != std::string::npos) line.erase(bang, 1);
+  }
+  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
+  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
+  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
+  if ((triggers & kBar) != 0) ConvertBars(line);
+}
+
+}  // namespace viewer

@@ -1,0 +1,93 @@
+#include "report_loader.h"
+
+#include <QLocale>
+#include <cstring>
+#include <string>
+
+#include "io_error.h"
+#include "report_banner.h"
+#include "report_line_filter.h"
+#include "report_text_decoder.h"
+#include "task_names.h"
+#include "text_file.h"
+
+namespace viewer {
+namespace {
+
+constexpr std::size_t kEndMarkerLength = 43;
+static_assert(ReportEndMarkers[0].size() == kEndMarkerLength);
+static_assert(ReportEndMarkers[1].size() == kEndMarkerLength);
+static_assert(ReportEndMarkers[2].size() == kEndMarkerLength);
+
+// Shown body lines, decoded as they come and handed to the memo many at a time.
+class BodyBatch {
+ public:
+  explicit BodyBatch(ReportMemo& memo) : memo_(memo) {}
+
+  void Add(std::string_view line) {
+    AppendDecodedReportText(utf8_, line);
+    utf8_ += '\n';
+    if (utf8_.size() >= ReportMemoBatchBytes) Flush();
+  }
+
+  void Flush() {
+    if (utf8_.empty()) return;
+    memo_.AppendLines(utf8_);
+    utf8_.clear();
+  }
+
+ private:
+  ReportMemo& memo_;
+  std::string utf8_;
+};
+
+void AppendBanner(ReportMemo& memo, const QDateTime& loadedAt) {
+  std::string lines;
+  for (const std::string& line : ReportBanner(TaskName, loadedAt, QLocale::system())) {
+    lines += line;
+    lines += '\n';
+  }
+  memo.AppendLines(lines);
+}
+
+}  // namespace
+
+QDateTime CurrentLocalTime() { return QDateTime::currentDateTime(); }
+
+bool IsReportEnd(std::string_view line) {
+  if (line.size() < kEndMarkerLength) return false;
+  for (const std::string_view marker : ReportEndMarkers) {
+    if (line[0] == marker[0] && std::memcmp(line.data(), marker.data(), kEndMarkerLength) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::int32_t LoadReport(ReportMemo& memo, const LocalClock& clock) {
+  if (!TaskFileExists(ReportName)) return -1;
+  // The result is what goes wrong with this reading, not a failure left over from before.
+  TakeIoError();
+
+  TextFile report;
+  report.OpenForReading(TaskDir + ReportName);  // a failed open shows in the result
+  memo.Clear();
+  AppendBanner(memo, clock());
+  for (int i = 0; i < ReportHeaderLines; ++i) report.SkipLine();
+
+  BodyBatch body(memo);
+  std::string line;
+  do {
+    report.ReadLine(line);
+    report.SkipLine();
+    if (IsReportEnd(line)) break;
+    FilterReportLine(line);
+    if (!line.empty()) body.Add(line);
+  } while (!report.AtEnd());
+  body.Flush();
+
+  report.Close();
+  return TakeIoError();
+}
+
+}  // namespace viewer
