@@ -27,4 +27,9 @@ void ClearFpFlags();
 // Throws the fault whose flag a step raised (invalid, then division by zero, then overflow).
 void ThrowOnFpFault();
 
+// Hands a value through a volatile object. Wrapping a step's operands and its result,
+//   ClearFpFlags(); r = FpBarrier(FpBarrier(a) * b); ThrowOnFpFault();
+// keeps the compiler from folding the step or moving it across the flag calls.
+long double FpBarrier(long double value);
+
 }  // namespace calc

@@ -3,6 +3,7 @@
 // writing it, and refusing it with the error marker and a message box.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "calc_error.h"
 #include "calculator.h"
@@ -10,6 +11,11 @@
 namespace calc {
 
 inline constexpr int RegisterTextLimit = 27;  // characters the program itself writes
+inline constexpr std::string_view ErrorMarker = " Błąd";    // appended to a refused register
+inline constexpr std::string_view ErrorCaption = " Błąd!";  // caption of the refusal box
+
+// The register that ActiveIsX designates.
+Register ActiveRegister(const Calculator& c);
 
 void SelectX(Calculator& c);
 void SelectY(Calculator& c);
