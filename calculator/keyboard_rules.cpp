@@ -4,10 +4,6 @@ namespace calc {
 
 namespace {
 
-bool IsKeypadOperator(std::uint16_t key) {
-  return key == VkMultiply || key == VkAdd || key == VkSubtract || key == VkDivide;
-}
-
 bool IsOperatorChar(char32_t c) { return c == U'*' || c == U'+' || c == U'-' || c == U'/'; }
 
 void RunKeypadOperation(KeyboardActions& actions, std::uint16_t key) {
@@ -21,6 +17,10 @@ void RunKeypadOperation(KeyboardActions& actions, std::uint16_t key) {
 }
 
 }  // namespace
+
+bool IsKeypadOperator(std::uint16_t key) {
+  return key == VkMultiply || key == VkAdd || key == VkSubtract || key == VkDivide;
+}
 
 void FormKeyDown(KeyboardState& state, KeyboardActions& actions, std::uint16_t& key) {
   const std::uint16_t k = key;

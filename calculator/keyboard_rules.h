@@ -25,6 +25,9 @@ enum VirtualKey : std::uint16_t {
 inline constexpr std::uint16_t ConsumedKey = 0;
 inline constexpr char32_t SwallowedChar = 0;
 
+// Keypad Multiply, Add, Subtract or Divide.
+bool IsKeypadOperator(std::uint16_t key);
+
 // What the rules may do besides changing the event.
 class KeyboardActions {
  public:
