@@ -7,22 +7,18 @@
 namespace calc {
 namespace {
 
-// The volatile copies pin the step between the two flag calls: the compiler may
-// move plain arithmetic across an opaque call, but not a volatile access.
+// FpBarrier pins each step between the two flag calls.
 long double Checked(long double (*step)(long double), long double x) {
-  volatile long double operand = x;
   ClearFpFlags();
-  volatile long double result = step(operand);
+  const long double result = FpBarrier(step(FpBarrier(x)));
   ThrowOnFpFault();
   return result;
 }
 
 long double Checked(long double (*step)(long double, long double), long double a,
                     long double b) {
-  volatile long double left = a;
-  volatile long double right = b;
   ClearFpFlags();
-  volatile long double result = step(left, right);
+  const long double result = FpBarrier(step(FpBarrier(a), FpBarrier(b)));
   ThrowOnFpFault();
   return result;
 }
