@@ -239,8 +239,10 @@ void TKalkulator_Form::SetRegisterText(Register r, const std::string& text) {
 void TKalkulator_Form::FocusRegister(Register r) { FocusField(Field(r)); }
 
 // A field that gains the focus other than by a click selects its whole text.
+// The window's own focus widget is asked, as the window may be inactive for a
+// moment (while a box closes).
 void TKalkulator_Form::FocusField(QLineEdit* field) {
-  if (field->hasFocus()) return;
+  if (focusWidget() == field) return;
   field->setFocus(Qt::OtherFocusReason);
   field->selectAll();
 }
