@@ -30,6 +30,7 @@ class KalkulatorFormLayoutTest : public QObject {
     QCOMPARE(f.form->size(), QSize(277, 373));
     QCOMPARE(f.form->minimumSize(), QSize(277, 373));
     QCOMPARE(f.form->maximumSize(), QSize(277, 373));
+    QCOMPARE(f.form->pos(), QPoint(423, 89));
     const Qt::WindowFlags flags = f.form->windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
