@@ -12,7 +12,8 @@ const std::string_view OperationNames[16] = {
 };
 
 std::string ResultLabel(OperationCode code, bool activeIsX) {
-  const std::string name(OperationNames[code]);
+  // Callers pass 1..15 only; anything else must not read past the table.
+  const std::string name(OperationNames[code <= OpAtan2 ? code : 0]);
   const std::string active = activeIsX ? "x" : "y";
   const std::string other = activeIsX ? "y" : "x";
   if (code == OpRecip) return "(" + name + active + ")=";

@@ -62,6 +62,8 @@ TEST_F(RegisterMachine, SetActiveTextKeepsTheFirst27CharactersWhole) {
       {std::string(40, '7'), std::string(27, '7')},
       {twentySevenPolish + "ęę", twentySevenPolish},
       {twentySix + "ż" + "ół", twentySix + "ż"},
+      {std::string(30, '\x80'), std::string(27, '\x80')},  // damaged text: each stray byte counts once
+      {twentySix + "\xe2\x82" + "abc", twentySix + "\xe2"},   // a broken sequence is not a character
       {twentySix + "1\xe2\x82\xac", twentySix + "1"},  // a three-byte euro sign after the limit
   };
   for (const Case& c : cases) {
