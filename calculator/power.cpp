@@ -10,7 +10,7 @@ namespace calc {
 namespace {
 
 bool IsSmallWholeNumber(long double x) {
-  return std::isfinite(x) && std::trunc(x) == x && std::fabs(x) <= IntegerExponentLimit;
+  return std::trunc(x) == x && std::fabs(x) <= IntegerExponentLimit;
 }
 
 // Square-and-multiply from the lowest bit; the base is squared only while

@@ -56,6 +56,17 @@ inline std::string Echo(Register r, const std::string& text) {
   return std::string(r == Register::X ? "x=" : "y=") + (text.empty() ? "0" : text);
 }
 
+// A refused text with its marker, as the register keeps it: the first 27 characters.
+inline std::string Marked(const std::string& text) {
+  const std::string marked = text + " Błąd";
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < marked.size(); ++i) {
+    const bool starts = (static_cast<unsigned char>(marked[i]) & 0xC0U) != 0x80U;
+    if (starts && ++characters > 27) return marked.substr(0, i);
+  }
+  return marked;
+}
+
 inline std::string ValueTextOf(const std::string& line) {
   const auto start = line.find('=') + 1;
   return line.substr(start, line.rfind(" --> ") - start);
@@ -83,7 +94,7 @@ inline void ExpectRow(const OperationRow& row, Operands operands) {
     journal.push_back(shows->line);
     activeAfter = ValueTextOf(shows->line);
   } else if (const auto* refuses = std::get_if<Refuses>(&row.expected)) {
-    activeAfter += " Błąd";
+    activeAfter = Marked(activeAfter);
     boxes.push_back(CalcErrorMessage(refuses->code));
   } else {
     fault = std::get<Faults>(row.expected).message;

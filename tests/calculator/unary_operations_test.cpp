@@ -51,6 +51,7 @@ TEST(UnaryOperations, WorkedValuesRefusalsAndFaults) {
       {"sqrt", SquareRoot, Radians, X, "-4", "", Refuses{NegativeNumber}},
       {"sqr", Square, Radians, X, "1e2461", "", Refuses{NumberTooLarge}},
       {"sqr", Square, Radians, X, "-1e2461", "", Refuses{NumberTooLarge}},
+      {"sqr", Square, Radians, X, "1.00000000000000000005e2460", "", Refuses{NumberTooLarge}},  // limit + 3 units
       {"1/", Reciprocal, Radians, X, "0", "", Refuses{ZeroNumber}},
       {"1/", Reciprocal, Radians, X, "-0", "", Refuses{ZeroNumber}},
 
