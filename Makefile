@@ -4,7 +4,7 @@ BUILD_ASAN  ?= build-asan
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run bench clean
+.PHONY: all deps configure build test test-sanitize run screenshot bench clean
 
 all: build
 
@@ -37,6 +37,10 @@ run: build
 	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are unset); VORkulator needs a desktop session."; exit 1; fi
 	@if [ ! -x $(BUILD)/apps/VORkulator ]; then echo "make run: VORkulator is not built yet."; exit 1; fi
 	$(BUILD)/apps/VORkulator
+
+# VORkulator on a virtual display, driven by real keys and clicks; writes docs/vorkulator.png.
+screenshot: build
+	./scripts/screenshot $(BUILD)/apps/VORkulator docs/vorkulator.png
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
