@@ -4,7 +4,7 @@ BUILD_ASAN  ?= build-asan
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run run-viewer demo screenshot-viewer bench clean
+.PHONY: all deps configure build test test-sanitize run run-viewer demo screenshot screenshot-viewer bench clean
 
 all: build
 
@@ -49,8 +49,14 @@ run-viewer: build
 demo:
 	@$(MAKE) --no-print-directory run-viewer TASK=resources/most.vor
 
-# A PNG of the viewer on the sample report, taken under a virtual X server.
+# RaportVOR alone on a virtual display, on the sample report; writes docs/raportvor.png.
 screenshot-viewer: build
+	./scripts/screenshot-viewer docs/raportvor.png
+
+# VORkulator on a virtual display, driven by real keys and clicks; writes docs/vorkulator.png.
+# Then RaportVOR on the sample report; writes docs/raportvor.png.
+screenshot: build
+	./scripts/screenshot $(BUILD)/apps/VORkulator docs/vorkulator.png
 	./scripts/screenshot-viewer docs/raportvor.png
 
 clean:
