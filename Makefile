@@ -51,13 +51,13 @@ demo:
 
 # RaportVOR alone on a virtual display, on the sample report; writes docs/raportvor.png.
 screenshot-viewer: build
-	./scripts/screenshot-viewer docs/raportvor.png
+	./scripts/screenshot-viewer $(BUILD)/apps/RaportVOR docs/raportvor.png
 
 # VORkulator on a virtual display, driven by real keys and clicks; writes docs/vorkulator.png.
 # Then RaportVOR on the sample report; writes docs/raportvor.png.
 screenshot: build
 	./scripts/screenshot $(BUILD)/apps/VORkulator docs/vorkulator.png
-	./scripts/screenshot-viewer docs/raportvor.png
+	./scripts/screenshot-viewer $(BUILD)/apps/RaportVOR docs/raportvor.png
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
