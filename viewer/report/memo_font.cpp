@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "font_style.h"
@@ -12,9 +13,16 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 
-// Rounded like the old toolkit's MulDiv: halves away from zero.
+// Rounded like the old toolkit's MulDiv: halves away from zero; a result beyond
+// 32 bits (from a damaged settings file) is held at the nearest limit.
 std::int32_t Scaled(double value, int numerator, int denominator) {
-  return static_cast<std::int32_t>(std::lround(value * numerator / denominator));
+  const long long scaled = std::llround(value * numerator / denominator);
+  return static_cast<std::int32_t>(std::clamp<long long>(scaled, INT32_MIN, INT32_MAX));
+}
+
+// |value|, where -2^31 has no int magnitude of its own.
+int Magnitude(std::int32_t value) {
+  return static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{value}), INT32_MAX));
 }
 
 }  // namespace
@@ -29,13 +37,13 @@ QFont DesignMemoFont() {
 QFont FontFromSettings(const ViewerSettingsRecord& settings, const QFont& base, int dotsPerInch) {
   QFont font = base;
   // A positive height is the character cell; taken here as the character height.
-  if (settings.FontHeight != 0) font.setPixelSize(std::abs(settings.FontHeight));
+  if (settings.FontHeight != 0) font.setPixelSize(Magnitude(settings.FontHeight));
   font.setFamily(QString::fromStdString(Windows1250ToUtf8(settings.FontName)));
   if (settings.FontSize > 0) {
     font.setPointSize(settings.FontSize);
   } else if (settings.FontSize < 0) {
     // A negative size stands for a cell height in points.
-    font.setPixelSize(std::max(1, Scaled(-settings.FontSize, dotsPerInch, kPointsPerInch)));
+    font.setPixelSize(std::max(1, Scaled(-static_cast<double>(settings.FontSize), dotsPerInch, kPointsPerInch)));
   }
   const FontStyleSet style = FontStyleFromBits(settings.FontStyle);
   font.setBold(style.bold);

@@ -17,7 +17,8 @@ OuterBounds OuterBoundsOf(const QWidget& window);
 
 // Sizes the window so that its frame is `bounds`; the frame's own border and
 // title bar come off the inner size. Qt keeps the size within the window's
-// minimum, so a stored size of 0 cannot make the window vanish.
+// minimum, so a stored size of 0 cannot make the window vanish; a size beyond
+// the whole desktop is cut to it.
 void SetOuterBounds(QWidget& window, const OuterBounds& bounds);
 
 }  // namespace viewer
