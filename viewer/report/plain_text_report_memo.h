@@ -4,7 +4,9 @@
 // report of millions of lines appears at once, scrolled to its top.
 #include <QPlainTextEdit>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "report_memo.h"
 
@@ -13,6 +15,13 @@ namespace viewer {
 class PlainTextReportMemo : public ReportMemo {
  public:
   explicit PlainTextReportMemo(QPlainTextEdit& edit) : edit_(edit) {}
+
+  // The edit lays out each of its lines whole, and a line with no place to wrap
+  // takes it time that grows with the square of the line's length: a report line
+  // of megabytes would freeze the window for days. A longer line is shown in
+  // pieces of this many characters, each on a line of its own; word wrap breaks
+  // such a line anyway, the pieces only add a break where one ends.
+  static constexpr std::size_t LongestShownLine = 8192;
 
   void Clear() override;
   void AppendLines(std::string_view lines) override;
