@@ -17,8 +17,7 @@ namespace viewer {
 
 namespace {
 
-// Large enough that a report of hundreds of megabytes is read at disk speed.
-constexpr std::size_t BufferSize = 256 * 1024;
+constexpr std::size_t BufferSize = TextFileBufferSize;
 constexpr char EndOfData = '\x1A';
 constexpr std::size_t MaxTokenLength = 32;
 
@@ -66,6 +65,17 @@ void AppendWithoutCr(std::string& text, const char* bytes, std::size_t count) {
   }
 }
 
+// The text of a line of `length` bytes at `bytes`: a view of them when the only CR
+// is the last byte (CR LF) or there is none, otherwise a copy without the CRs.
+std::string_view WithoutCr(const char* bytes, std::size_t length, std::string& copy) {
+  const void* cr = std::memchr(bytes, '\r', length);
+  if (cr == nullptr) return {bytes, length};
+  const auto at = static_cast<std::size_t>(static_cast<const char*>(cr) - bytes);
+  if (at + 1 == length) return {bytes, at};
+  AppendWithoutCr(copy, bytes, length);
+  return copy;
+}
+
 }  // namespace
 
 TextFile::~TextFile() {
@@ -77,6 +87,7 @@ void TextFile::Release() {
   fd_ = -1;
   mode_ = Mode::Closed;
   buffer_.reset();
+  line_ = std::string();
   pos_ = end_ = 0;
   dataEnded_ = false;
   writeFailed_ = false;
@@ -170,6 +181,30 @@ void TextFile::SkipLine() {
     }
     pos_ = end_;
   }
+}
+
+std::string_view TextFile::NextLine() {
+  line_.clear();
+  if (mode_ != Mode::Reading) {
+    RecordIoError(IoFileNotOpenForInput);
+    return {};
+  }
+  while (pos_ < end_ || Fill()) {
+    const char* start = buffer_.get() + pos_;
+    const std::size_t available = end_ - pos_;
+    const void* lf = std::memchr(start, '\n', available);
+    if (lf == nullptr) {  // the line goes on past the buffer's end
+      AppendWithoutCr(line_, start, available);
+      pos_ = end_;
+      continue;
+    }
+    const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+    pos_ += length + 1;
+    if (line_.empty()) return WithoutCr(start, length, line_);
+    AppendWithoutCr(line_, start, length);
+    return line_;
+  }
+  return line_;  // the data ended inside the line, or before it
 }
 
 bool TextFile::AtEnd() {

@@ -19,6 +19,10 @@
 
 namespace viewer {
 
+// Bytes read from the file at a time; large enough that a report of hundreds of
+// megabytes is read at disk speed.
+inline constexpr std::size_t TextFileBufferSize = 256 * 1024;
+
 class TextFile {
  public:
   TextFile() = default;
@@ -38,6 +42,11 @@ class TextFile {
   void ReadLine(std::string& text);  // the same into a reused string
   // Consumes the bytes up to and including the next LF.
   void SkipLine();
+  // ReadLine and SkipLine in one scan, for reading a file line by line. The
+  // view is valid until the next operation on the file; it points into the
+  // read buffer unless the line crosses the buffer's end or holds a CR before
+  // its last byte, which are the only cases that copy the line.
+  std::string_view NextLine();
   // True when no data byte is left (the byte 1A ends the data).
   bool AtEnd();
   // Skips bytes up to 20 hex, then reads a token of at most 32 bytes above 20
@@ -68,6 +77,7 @@ class TextFile {
   int fd_ = -1;
   Mode mode_ = Mode::Closed;
   std::unique_ptr<char[]> buffer_;
+  std::string line_;          // NextLine's text when it cannot be a view
   std::size_t pos_ = 0;       // next unread byte (reading)
   std::size_t end_ = 0;       // end of buffered bytes (reading and writing)
   bool dataEnded_ = false;    // nothing more to read from the file
