@@ -156,6 +156,18 @@ void ConvertBars(std::string& line) {
   if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
 }
 
+// Steps 4 to 7, those that rewrite the line, given the triggers found in it.
+void RewriteLine(std::string& line, std::uint8_t triggers) {
+  if ((triggers & kBang) != 0) {
+    const std::size_t bang = line.find("!!");
+    if (bang != std::string::npos) line.erase(bang, 1);
+  }
+  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
+  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
+  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
+  if ((triggers & kBar) != 0) ConvertBars(line);
+}
+
 }  // namespace
 
 void FillBoxRun(std::string& line, std::size_t opening, std::string_view closingPair) {
@@ -174,14 +186,16 @@ void FilterReportLine(std::string& line) {
     line.clear();
     return;
   }
-  if ((triggers & kBang) != 0) {
-    const std::size_t bang = line.find("!!");
-    if (bang != std::string::npos) line.erase(bang, 1);
-  }
-  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
-  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
-  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
-  if ((triggers & kBar) != 0) ConvertBars(line);
+  RewriteLine(line, triggers);
+}
+
+std::string_view FilterReportLine(std::string_view line, std::string& scratch) {
+  const std::uint8_t triggers = TriggersIn(line);
+  if (triggers == 0) return line;
+  if (HoldsEmptyingWord(line, triggers)) return {};
+  scratch.assign(line);
+  RewriteLine(scratch, triggers);
+  return scratch;
 }
 
 }  // namespace viewer

@@ -75,14 +75,15 @@ std::int32_t LoadReport(ReportMemo& memo, const LocalClock& clock) {
   AppendBanner(memo, clock());
   for (int i = 0; i < ReportHeaderLines; ++i) report.SkipLine();
 
+  // Each line is a view into the reader's buffer, copied only when the filter
+  // rewrites it, and used up before the reader moves on.
   BodyBatch body(memo);
-  std::string line;
+  std::string rewritten;
   do {
-    report.ReadLine(line);
-    report.SkipLine();
+    const std::string_view line = report.NextLine();
     if (IsReportEnd(line)) break;
-    FilterReportLine(line);
-    if (!line.empty()) body.Add(line);
+    const std::string_view shown = FilterReportLine(line, rewritten);
+    if (!shown.empty()) body.Add(shown);
   } while (!report.AtEnd());
   body.Flush();
 
