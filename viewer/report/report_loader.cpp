@@ -1,7 +1,9 @@
 #include "report_loader.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "io_error.h"
@@ -25,20 +27,41 @@ class BodyBatch {
   explicit BodyBatch(ReportMemo& memo) : memo_(memo) {}
 
   void Add(std::string_view line) {
-    AppendDecodedReportText(utf8_, line);
-    utf8_ += '\n';
-    if (utf8_.size() >= ReportMemoBatchBytes) Flush();
+    // A long line is decoded a piece at a time, so that the room kept for the
+    // worst case stays small.
+    while (!line.empty()) {
+      const std::string_view piece = line.substr(0, kPieceBytes);
+      MakeRoom(piece.size() * MaxUtf8BytesPerReportByte);
+      used_ = static_cast<std::size_t>(DecodeReportText(piece, utf8_.get() + used_) - utf8_.get());
+      line.remove_prefix(piece.size());
+    }
+    MakeRoom(1);
+    utf8_[used_++] = '\n';
+    if (used_ >= ReportMemoBatchBytes) Flush();
   }
 
   void Flush() {
-    if (utf8_.empty()) return;
-    memo_.AppendLines(utf8_);
-    utf8_.clear();
+    if (used_ == 0) return;
+    memo_.AppendLines(std::string_view(utf8_.get(), used_));
+    used_ = 0;
   }
 
  private:
+  static constexpr std::size_t kPieceBytes = 64 * 1024;
+
+  // Grows by doubling; the room is never filled with anything before it is used.
+  void MakeRoom(std::size_t bytes) {
+    if (capacity_ - used_ >= bytes) return;
+    capacity_ = std::max(used_ + bytes, 2 * capacity_);
+    auto bigger = std::make_unique_for_overwrite<char[]>(capacity_);
+    if (used_ > 0) std::memcpy(bigger.get(), utf8_.get(), used_);
+    utf8_ = std::move(bigger);
+  }
+
   ReportMemo& memo_;
-  std::string utf8_;
+  std::unique_ptr<char[]> utf8_;  // the first used_ bytes are the decoded lines
+  std::size_t capacity_ = 0;
+  std::size_t used_ = 0;
 };
 
 void AppendBanner(ReportMemo& memo, const QDateTime& loadedAt) {

@@ -8,6 +8,7 @@
 #include "report_banner.h"
 #include "report_fixture.h"
 #include "report_loader.h"
+#include "windows_1250.h"
 
 namespace {
 
@@ -102,6 +103,34 @@ TEST_F(LoadReportTest, BodyIsDecodedFromWindows1250AfterFiltering) {
   // Windows-1250 letters; Polish letters come out as UTF-8.
   EXPECT_EQ(Body(Header() + "\xB3\xC2 \xB3 x \xB3 zako\xF1\x63zone \xB9\xE6\r\n"),
             Lines{"\xC5\x82\xC3\x82 | x | zako\xC5\x84\x63zone \xC4\x85\xC4\x87"});
+}
+
+TEST_F(LoadReportTest, LargeBodyArrivesInBatchesOfWholeDecodedLines) {
+  // More body than one batch of the memo holds, after a line longer than the piece the
+  // loader decodes at a time; Polish letters all along, none of them a filter trigger.
+  struct CountingMemo : RecordingMemo {
+    int batches = 0;
+    void AppendLines(std::string_view text) override {
+      ++batches;
+      RecordingMemo::AppendLines(text);
+    }
+  };
+  const std::string line = "wynik \xB9\xE6\xEA 12.5 zako\xF1\x63zone";
+  std::string longLine;
+  while (longLine.size() < 200 * 1024) longLine += line + ' ';
+  const std::size_t count = viewer::ReportMemoBatchBytes / line.size() + 1;
+  std::string bytes = Header() + longLine + "\r\n";
+  for (std::size_t i = 0; i < count; ++i) bytes += line + "\r\n";
+  UseReport(bytes);
+
+  CountingMemo memo;
+  ASSERT_EQ(LoadReport(memo, FirstLoad), 0);
+  EXPECT_GE(memo.batches, 3);  // the banner, then the body in more than one batch
+  const Lines body = memo.Body();
+  ASSERT_EQ(body.size(), count + 1);
+  EXPECT_EQ(body.front(), viewer::Windows1250ToUtf8(longLine));
+  const std::string decoded = viewer::Windows1250ToUtf8(line);
+  for (std::size_t i = 1; i < body.size(); ++i) ASSERT_EQ(body[i], decoded) << "line " << i;
 }
 
 TEST_F(LoadReportTest, NoTaskLeavesTheMemoUntouched) {
