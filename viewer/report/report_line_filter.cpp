@@ -51,18 +51,34 @@ constexpr std::array<std::uint8_t, 256> kTriggerOfByte = [] {
 
 std::uint8_t TriggerOf(const char* byte) { return kTriggerOfByte[static_cast<unsigned char>(*byte)]; }
 
-// Four bytes a step, into separate sums, so that the lookups need not wait for one another.
+// The triggers of two bytes at once, indexed by the two bytes as a 16-bit number in
+// either byte order: a line is looked at two bytes a lookup.
+constexpr std::size_t kPairs = 256 * 256;
+constexpr std::array<std::uint8_t, kPairs> kTriggerOfPair = [] {
+  std::array<std::uint8_t, kPairs> table{};
+  for (std::size_t pair = 0; pair < kPairs; ++pair) table[pair] = kTriggerOfByte[pair & 0xFF] | kTriggerOfByte[pair >> 8];
+  return table;
+}();
+
+std::uint8_t TriggerOfPair(const char* bytes) {
+  std::uint16_t pair;
+  std::memcpy(&pair, bytes, sizeof pair);
+  return kTriggerOfPair[pair];
+}
+
+// Eight bytes a step, into separate sums, so that the lookups need not wait for one another.
 std::uint8_t TriggersIn(std::string_view line) {
   const char* byte = line.data();
   const char* const end = byte + line.size();
   std::uint8_t a = 0, b = 0, c = 0, d = 0;
-  for (; end - byte >= 4; byte += 4) {
-    a |= TriggerOf(byte);
-    b |= TriggerOf(byte + 1);
-    c |= TriggerOf(byte + 2);
-    d |= TriggerOf(byte + 3);
+  for (; end - byte >= 8; byte += 8) {
+    a |= TriggerOfPair(byte);
+    b |= TriggerOfPair(byte + 2);
+    c |= TriggerOfPair(byte + 4);
+    d |= TriggerOfPair(byte + 6);
   }
-  for (; byte != end; ++byte) a |= TriggerOf(byte);
+  for (; end - byte >= 2; byte += 2) a |= TriggerOfPair(byte);
+  if (byte != end) b |= TriggerOf(byte);
   return a | b | c | d;
 }
 
