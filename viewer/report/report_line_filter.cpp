@@ -82,6 +82,8 @@ std::uint8_t TriggersIn(std::string_view line) {
   return a | b | c | d;
 }
 
+constexpr std::uint8_t kEmptyingTriggers = kLessThan | kCapitalW | kCapitalK;
+
 bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
   return ((triggers & kLessThan) != 0 && Contains(line, kEmptyingWords[0])) ||
          ((triggers & kCapitalW) != 0 && Contains(line, kEmptyingWords[1])) ||
@@ -131,7 +133,7 @@ void Trim(std::string& line) {
 // The length of the prompt that `kept` ends with, or 0.
 std::size_t TrailingPromptLength(std::string_view kept) {
   for (const std::string_view prompt : kPrompts) {
-    if (kept.ends_with(prompt)) return prompt.size();
+    if (kept.size() >= prompt.size() && HoldsAt(kept, kept.size() - prompt.size(), prompt)) return prompt.size();
   }
   return 0;
 }
@@ -198,7 +200,7 @@ void FillBoxRun(std::string& line, std::size_t opening, std::string_view closing
 void FilterReportLine(std::string& line) {
   const std::uint8_t triggers = TriggersIn(line);
   if (triggers == 0) return;
-  if (HoldsEmptyingWord(line, triggers)) {
+  if ((triggers & kEmptyingTriggers) != 0 && HoldsEmptyingWord(line, triggers)) {
     line.clear();
     return;
   }
@@ -208,7 +210,7 @@ void FilterReportLine(std::string& line) {
 std::string_view FilterReportLine(std::string_view line, std::string& scratch) {
   const std::uint8_t triggers = TriggersIn(line);
   if (triggers == 0) return line;
-  if (HoldsEmptyingWord(line, triggers)) return {};
+  if ((triggers & kEmptyingTriggers) != 0 && HoldsEmptyingWord(line, triggers)) return {};
   scratch.assign(line);
   RewriteLine(scratch, triggers);
   return scratch;

@@ -207,7 +207,7 @@ std::string_view TextFile::NextLine() {
   return line_;  // the data ended inside the line, or before it
 }
 
-bool TextFile::AtEnd() {
+bool TextFile::AtEndOfBuffer() {
   if (mode_ != Mode::Reading) {
     RecordIoError(IoFileNotOpenForInput);
     return true;

@@ -47,8 +47,9 @@ class TextFile {
   // read buffer unless the line crosses the buffer's end or holds a CR before
   // its last byte, which are the only cases that copy the line.
   std::string_view NextLine();
-  // True when no data byte is left (the byte 1A ends the data).
-  bool AtEnd();
+  // True when no data byte is left (the byte 1A ends the data). A byte still in
+  // the buffer answers at once: the test comes after every line of a report.
+  bool AtEnd() { return mode_ == Mode::Reading && pos_ < end_ ? false : AtEndOfBuffer(); }
   // Skips bytes up to 20 hex, then reads a token of at most 32 bytes above 20
   // hex as a signed 32-bit integer (integer_token.h); the byte after the token
   // stays unread. At the end of the data: 0 and nothing recorded. A malformed
@@ -71,6 +72,7 @@ class TextFile {
 
   bool Fill();
   int Peek();
+  bool AtEndOfBuffer();
   void Flush();
   void Release();
 
