@@ -15,7 +15,6 @@ constexpr std::string_view kTopOpening = "\xDA\xC4";
 constexpr std::string_view kTopClosing = "\xC4\xBF";
 constexpr std::string_view kBottomOpening = "\xC0\xC4";
 constexpr std::string_view kBottomClosing = "\xC4\xD9";
-constexpr std::string_view kBarWithBlanks = " \xB3 ";
 constexpr std::string_view kBarAfterBlank = " \xB3";
 
 bool Contains(std::string_view line, std::string_view word) {
@@ -90,7 +89,7 @@ bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
          ((triggers & kCapitalK) != 0 && Contains(line, kEmptyingWords[2]));
 }
 
-// Byte by byte: the patterns are two or three bytes long, too short for a call to pay.
+// Byte by byte: the prompts are four to eight bytes long, too short for a call to pay.
 bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern) {
   if (line.size() - start < pattern.size()) return false;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -99,24 +98,28 @@ bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern)
   return true;
 }
 
-// The first occurrence of `pattern` in `line`, found through its byte at `rare`: a
-// byte that is seldom in report text, so that the search does not stop at every blank
-// or every horizontal line.
-std::size_t FindByRareByte(std::string_view line, std::string_view pattern, std::size_t rare) {
-  std::size_t at = rare;
-  while (at < line.size()) {
-    const void* hit = std::memchr(line.data() + at, pattern[rare], line.size() - at);
+// The first position of byte `first` followed by byte `second`, found through `second`:
+// a corner or a vertical line, seldom in report text, so that the search does not stop at
+// every blank or every horizontal line.
+std::size_t FindPairBySecond(std::string_view line, char first, char second) {
+  for (std::size_t at = 1; at < line.size(); ++at) {
+    const void* hit = std::memchr(line.data() + at, second, line.size() - at);
     if (hit == nullptr) break;
-    const std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data()) - rare;
-    if (HoldsAt(line, start, pattern)) return start;
-    at = start + rare + 1;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data());
+    if (line[at - 1] == first) return at - 1;
   }
   return std::string_view::npos;
 }
 
-// A pair whose second byte is the seldom one: a closing pair, a bar after a blank.
-std::size_t FindBySecondByte(std::string_view line, std::string_view pattern) {
-  return FindByRareByte(line, pattern, 1);
+// The same found through `first`, the seldom byte of an opening pair.
+std::size_t FindPairByFirst(std::string_view line, char first, char second) {
+  for (std::size_t at = 0; at + 1 < line.size(); ++at) {
+    const void* hit = std::memchr(line.data() + at, first, line.size() - 1 - at);
+    if (hit == nullptr) break;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data());
+    if (line[at + 1] == second) return at;
+  }
+  return std::string_view::npos;
 }
 
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
@@ -166,11 +169,22 @@ bool RemovePrompts(std::string& line) {
   return removed;
 }
 
+// The first bar with blanks on both sides (20 B3 20) is the first bar after a blank
+// that has a blank after it too.
+std::size_t FindBarWithBlanks(std::string_view line) {
+  std::size_t at = FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
+  while (at != std::string_view::npos && (at + 2 >= line.size() || line[at + 2] != ' ')) {
+    const std::size_t next = FindPairBySecond(line.substr(at + 1), kBarAfterBlank[0], kBarAfterBlank[1]);
+    at = next == std::string_view::npos ? next : at + 1 + next;
+  }
+  return at;
+}
+
 void ConvertBars(std::string& line) {
-  const std::size_t withBlanks = FindBySecondByte(line, kBarWithBlanks);
+  const std::size_t withBlanks = FindBarWithBlanks(line);
   if (withBlanks == std::string::npos) return;
   line[withBlanks + 1] = '|';
-  const std::size_t afterBlank = FindBySecondByte(line, kBarAfterBlank);
+  const std::size_t afterBlank = FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
   if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
 }
 
@@ -181,8 +195,12 @@ void RewriteLine(std::string& line, std::uint8_t triggers) {
     if (bang != std::string::npos) line.erase(bang, 1);
   }
   if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
-  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
-  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
+  if ((triggers & kTopCorner) != 0) {
+    FillBoxRun(line, FindPairByFirst(line, kTopOpening[0], kTopOpening[1]), kTopClosing);
+  }
+  if ((triggers & kBottomCorner) != 0) {
+    FillBoxRun(line, FindPairByFirst(line, kBottomOpening[0], kBottomOpening[1]), kBottomClosing);
+  }
   if ((triggers & kBar) != 0) ConvertBars(line);
 }
 
@@ -190,7 +208,7 @@ void RewriteLine(std::string& line, std::uint8_t triggers) {
 
 void FillBoxRun(std::string& line, std::size_t opening, std::string_view closingPair) {
   if (opening == std::string::npos) return;
-  const std::size_t closing = FindBySecondByte(line, closingPair);
+  const std::size_t closing = FindPairBySecond(line, closingPair[0], closingPair[1]);
   if (closing == std::string::npos || closing <= opening) return;
   const std::size_t end = closing + closingPair.size();
   std::fill(line.begin() + static_cast<std::ptrdiff_t>(opening),
