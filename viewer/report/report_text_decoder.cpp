@@ -19,28 +19,35 @@ struct Utf8Sequence {
 
 using HighHalfTable = std::array<Utf8Sequence, 128>;
 
-// Built once from the code page's own decoder, so that both always agree.
-const HighHalfTable& HighHalfUtf8() {
-  static const HighHalfTable table = [] {
-    HighHalfTable sequences;
-    for (std::size_t i = 0; i < sequences.size(); ++i) {
-      const std::string utf8 = Windows1250ToUtf8(std::string(1, static_cast<char>(0x80 + i)));
-      std::memcpy(sequences[i].bytes.data(), utf8.data(), utf8.size());
-      sequences[i].length = utf8.size();
-    }
-    return sequences;
-  }();
-  return table;
+// Every character of the upper half is below U+10000 and above U+007F: two or
+// three bytes of UTF-8.
+constexpr Utf8Sequence EncodeUtf8(char16_t c) {
+  Utf8Sequence sequence;
+  if (c < 0x800) {
+    sequence.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+    sequence.length = 2;
+  } else {
+    sequence.bytes = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                      static_cast<char>(0x80 | (c & 0x3F))};
+    sequence.length = 3;
+  }
+  return sequence;
 }
 
+constexpr HighHalfTable kHighHalfUtf8 = [] {
+  HighHalfTable table;
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = EncodeUtf8(Windows1250HighHalf[i]);
+  return table;
+}();
+
 // Always writes a whole padded sequence: the room asked of the caller covers it.
-char* DecodeByte(char byte, char* out, const HighHalfTable& highHalf) {
+char* DecodeByte(char byte, char* out) {
   const auto value = static_cast<unsigned char>(byte);
   if (value < 0x80) {
     *out = byte;
     return out + 1;
   }
-  const Utf8Sequence& sequence = highHalf[value - 0x80];
+  const Utf8Sequence& sequence = kHighHalfUtf8[value - 0x80];
   std::memcpy(out, sequence.bytes.data(), sequence.bytes.size());
   return out + sequence.length;
 }
@@ -48,7 +55,6 @@ char* DecodeByte(char byte, char* out, const HighHalfTable& highHalf) {
 }  // namespace
 
 char* DecodeReportText(std::string_view windows1250, char* out) {
-  const HighHalfTable& highHalf = HighHalfUtf8();
   const char* in = windows1250.data();
   const char* const end = in + windows1250.size();
   for (; end - in >= 8; in += 8) {
@@ -59,9 +65,9 @@ char* DecodeReportText(std::string_view windows1250, char* out) {
       out += sizeof word;
       continue;
     }
-    for (std::size_t i = 0; i < sizeof word; ++i) out = DecodeByte(in[i], out, highHalf);
+    for (std::size_t i = 0; i < sizeof word; ++i) out = DecodeByte(in[i], out);
   }
-  for (; in != end; ++in) out = DecodeByte(*in, out, highHalf);
+  for (; in != end; ++in) out = DecodeByte(*in, out);
   return out;
 }
 
