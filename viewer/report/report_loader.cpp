@@ -21,22 +21,19 @@ static_assert(ReportEndMarkers[0].size() == kEndMarkerLength);
 static_assert(ReportEndMarkers[1].size() == kEndMarkerLength);
 static_assert(ReportEndMarkers[2].size() == kEndMarkerLength);
 
-// Shown body lines, decoded as they come and handed to the memo many at a time.
+// Shown body lines, decoded as they come and handed to the memo many at a time. The
+// buffer keeps room for the longest UTF-8 a line can become (MaxUtf8BytesPerReportByte
+// bytes a byte), so a line is decoded in one go; room never written costs no memory.
 class BodyBatch {
  public:
   explicit BodyBatch(ReportMemo& memo) : memo_(memo) {}
 
   void Add(std::string_view line) {
-    // A long line is decoded a piece at a time, so that the room kept for the
-    // worst case stays small.
-    while (!line.empty()) {
-      const std::string_view piece = line.substr(0, kPieceBytes);
-      MakeRoom(piece.size() * MaxUtf8BytesPerReportByte);
-      used_ = static_cast<std::size_t>(DecodeReportText(piece, utf8_.get() + used_) - utf8_.get());
-      line.remove_prefix(piece.size());
-    }
-    MakeRoom(1);
-    utf8_[used_++] = '\n';
+    const std::size_t room = line.size() * MaxUtf8BytesPerReportByte + 1;
+    if (capacity_ - used_ < room) MakeRoom(room);
+    char* end = DecodeReportText(line, utf8_.get() + used_);
+    *end++ = '\n';
+    used_ = static_cast<std::size_t>(end - utf8_.get());
     if (used_ >= ReportMemoBatchBytes) Flush();
   }
 
@@ -47,15 +44,17 @@ class BodyBatch {
   }
 
  private:
-  static constexpr std::size_t kPieceBytes = 64 * 1024;
+  // Room for a batch and the line that completes it.
+  static constexpr std::size_t kCapacity = 2 * ReportMemoBatchBytes;
 
-  // Grows by doubling; the room is never filled with anything before it is used.
-  void MakeRoom(std::size_t bytes) {
-    if (capacity_ - used_ >= bytes) return;
-    capacity_ = std::max(used_ + bytes, 2 * capacity_);
-    auto bigger = std::make_unique_for_overwrite<char[]>(capacity_);
-    if (used_ > 0) std::memcpy(bigger.get(), utf8_.get(), used_);
-    utf8_ = std::move(bigger);
+  // The lines gathered so far go to the memo first, so that a new buffer starts
+  // empty: nothing is copied, and the old buffer is gone before the new one comes.
+  void MakeRoom(std::size_t room) {
+    Flush();
+    if (capacity_ >= room) return;
+    utf8_.reset();
+    capacity_ = std::max(room, kCapacity);
+    utf8_ = std::make_unique_for_overwrite<char[]>(capacity_);
   }
 
   ReportMemo& memo_;
@@ -98,14 +97,15 @@ std::int32_t LoadReport(ReportMemo& memo, const LocalClock& clock) {
   AppendBanner(memo, clock());
   for (int i = 0; i < ReportHeaderLines; ++i) report.SkipLine();
 
-  // Each line is a view into the reader's buffer, copied only when the filter
-  // rewrites it, and used up before the reader moves on.
+  // Each line is a view into the reader's buffer, used up before the reader moves
+  // on. A line the reader had to copy, and a line the filter rewrites, are held in
+  // the same string, so that even a huge line is held only once.
   BodyBatch body(memo);
-  std::string rewritten;
+  std::string copy;
   do {
-    const std::string_view line = report.NextLine();
+    const std::string_view line = report.NextLine(copy);
     if (IsReportEnd(line)) break;
-    const std::string_view shown = FilterReportLine(line, rewritten);
+    const std::string_view shown = FilterReportLine(line, copy);
     if (!shown.empty()) body.Add(shown);
   } while (!report.AtEnd());
   body.Flush();

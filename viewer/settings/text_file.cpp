@@ -87,7 +87,6 @@ void TextFile::Release() {
   fd_ = -1;
   mode_ = Mode::Closed;
   buffer_.reset();
-  line_ = std::string();
   pos_ = end_ = 0;
   dataEnded_ = false;
   writeFailed_ = false;
@@ -183,8 +182,8 @@ void TextFile::SkipLine() {
   }
 }
 
-std::string_view TextFile::NextLine() {
-  line_.clear();
+std::string_view TextFile::NextLine(std::string& spare) {
+  spare.clear();
   if (mode_ != Mode::Reading) {
     RecordIoError(IoFileNotOpenForInput);
     return {};
@@ -194,17 +193,17 @@ std::string_view TextFile::NextLine() {
     const std::size_t available = end_ - pos_;
     const void* lf = std::memchr(start, '\n', available);
     if (lf == nullptr) {  // the line goes on past the buffer's end
-      AppendWithoutCr(line_, start, available);
+      AppendWithoutCr(spare, start, available);
       pos_ = end_;
       continue;
     }
     const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
     pos_ += length + 1;
-    if (line_.empty()) return WithoutCr(start, length, line_);
-    AppendWithoutCr(line_, start, length);
-    return line_;
+    if (spare.empty()) return WithoutCr(start, length, spare);
+    AppendWithoutCr(spare, start, length);
+    return spare;
   }
-  return line_;  // the data ended inside the line, or before it
+  return spare;  // the data ended inside the line, or before it
 }
 
 bool TextFile::AtEndOfBuffer() {

@@ -43,10 +43,11 @@ class TextFile {
   // Consumes the bytes up to and including the next LF.
   void SkipLine();
   // ReadLine and SkipLine in one scan, for reading a file line by line. The
-  // view is valid until the next operation on the file; it points into the
-  // read buffer unless the line crosses the buffer's end or holds a CR before
-  // its last byte, which are the only cases that copy the line.
-  std::string_view NextLine();
+  // text is a view into the read buffer, valid until the next operation on the
+  // file; only a line that crosses the buffer's end or holds a CR before its
+  // last byte is copied, into `spare` (whatever it held is replaced), and the
+  // view is then of `spare`.
+  std::string_view NextLine(std::string& spare);
   // True when no data byte is left (the byte 1A ends the data). A byte still in
   // the buffer answers at once: the test comes after every line of a report.
   bool AtEnd() { return mode_ == Mode::Reading && pos_ < end_ ? false : AtEndOfBuffer(); }
@@ -79,7 +80,6 @@ class TextFile {
   int fd_ = -1;
   Mode mode_ = Mode::Closed;
   std::unique_ptr<char[]> buffer_;
-  std::string line_;          // NextLine's text when it cannot be a view
   std::size_t pos_ = 0;       // next unread byte (reading)
   std::size_t end_ = 0;       // end of buffered bytes (reading and writing)
   bool dataEnded_ = false;    // nothing more to read from the file
