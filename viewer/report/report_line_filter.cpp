@@ -229,6 +229,7 @@ std::string_view FilterReportLine(std::string_view line, std::string& scratch) {
   const std::uint8_t triggers = TriggersIn(line);
   if (triggers == 0) return line;
   if ((triggers & kEmptyingTriggers) != 0 && HoldsEmptyingWord(line, triggers)) return {};
+  if ((triggers & ~kEmptyingTriggers) == 0) return line;  // a capital W or K in other words
   if (line.data() != scratch.data() || line.size() != scratch.size()) scratch.assign(line);
   RewriteLine(scratch, triggers);
   return scratch;
