@@ -55,7 +55,9 @@ std::uint8_t TriggerOf(const char* byte) { return kTriggerOfByte[static_cast<uns
 constexpr std::size_t kPairs = 256 * 256;
 constexpr std::array<std::uint8_t, kPairs> kTriggerOfPair = [] {
   std::array<std::uint8_t, kPairs> table{};
-  for (std::size_t pair = 0; pair < kPairs; ++pair) table[pair] = kTriggerOfByte[pair & 0xFF] | kTriggerOfByte[pair >> 8];
+  for (std::size_t pair = 0; pair < kPairs; ++pair) {
+    table[pair] = kTriggerOfByte[pair & 0xFF] | kTriggerOfByte[pair >> 8];
+  }
   return table;
 }();
 
@@ -99,8 +101,8 @@ bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern)
 }
 
 // The first position of byte `first` followed by byte `second`, found through `second`:
-// a corner or a vertical line, seldom in report text, so that the search does not stop at
-// every blank or every horizontal line.
+// a corner or a vertical line, seldom in report text, so that the search does not stop
+// at every blank or every horizontal line.
 std::size_t FindPairBySecond(std::string_view line, char first, char second) {
   for (std::size_t at = 1; at < line.size(); ++at) {
     const void* hit = std::memchr(line.data() + at, second, line.size() - at);
@@ -136,7 +138,9 @@ void Trim(std::string& line) {
 // The length of the prompt that `kept` ends with, or 0.
 std::size_t TrailingPromptLength(std::string_view kept) {
   for (const std::string_view prompt : kPrompts) {
-    if (kept.size() >= prompt.size() && HoldsAt(kept, kept.size() - prompt.size(), prompt)) return prompt.size();
+    if (kept.size() >= prompt.size() && HoldsAt(kept, kept.size() - prompt.size(), prompt)) {
+      return prompt.size();
+    }
   }
   return 0;
 }
@@ -171,10 +175,14 @@ bool RemovePrompts(std::string& line) {
 
 // The first bar with blanks on both sides (20 B3 20) is the first bar after a blank
 // that has a blank after it too.
+std::size_t FindBarAfterBlank(std::string_view line) {
+  return FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
+}
+
 std::size_t FindBarWithBlanks(std::string_view line) {
-  std::size_t at = FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
+  std::size_t at = FindBarAfterBlank(line);
   while (at != std::string_view::npos && (at + 2 >= line.size() || line[at + 2] != ' ')) {
-    const std::size_t next = FindPairBySecond(line.substr(at + 1), kBarAfterBlank[0], kBarAfterBlank[1]);
+    const std::size_t next = FindBarAfterBlank(line.substr(at + 1));
     at = next == std::string_view::npos ? next : at + 1 + next;
   }
   return at;
@@ -184,7 +192,7 @@ void ConvertBars(std::string& line) {
   const std::size_t withBlanks = FindBarWithBlanks(line);
   if (withBlanks == std::string::npos) return;
   line[withBlanks + 1] = '|';
-  const std::size_t afterBlank = FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
+  const std::size_t afterBlank = FindBarAfterBlank(line);
   if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
 }
 

@@ -27,7 +27,8 @@ constexpr Utf8Sequence EncodeUtf8(char16_t c) {
     sequence.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
     sequence.length = 2;
   } else {
-    sequence.bytes = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+    sequence.bytes = {static_cast<char>(0xE0 | (c >> 12)),
+                      static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
                       static_cast<char>(0x80 | (c & 0x3F))};
     sequence.length = 3;
   }

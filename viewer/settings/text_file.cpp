@@ -206,7 +206,7 @@ std::string_view TextFile::NextLine(std::string& spare) {
   return spare;  // the data ended inside the line, or before it
 }
 
-bool TextFile::AtEndOfBuffer() {
+bool TextFile::AtEndOfData() {
   if (mode_ != Mode::Reading) {
     RecordIoError(IoFileNotOpenForInput);
     return true;

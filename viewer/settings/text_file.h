@@ -50,7 +50,10 @@ class TextFile {
   std::string_view NextLine(std::string& spare);
   // True when no data byte is left (the byte 1A ends the data). A byte still in
   // the buffer answers at once: the test comes after every line of a report.
-  bool AtEnd() { return mode_ == Mode::Reading && pos_ < end_ ? false : AtEndOfBuffer(); }
+  bool AtEnd() {
+    if (mode_ == Mode::Reading && pos_ < end_) return false;
+    return AtEndOfData();
+  }
   // Skips bytes up to 20 hex, then reads a token of at most 32 bytes above 20
   // hex as a signed 32-bit integer (integer_token.h); the byte after the token
   // stays unread. At the end of the data: 0 and nothing recorded. A malformed
@@ -73,7 +76,7 @@ class TextFile {
 
   bool Fill();
   int Peek();
-  bool AtEndOfBuffer();
+  bool AtEndOfData();  // the end test once the buffer is used up, or not open
   void Flush();
   void Release();
 

@@ -122,10 +122,11 @@ TEST(TextFile, LinesAroundTheBufferEndAsTheModelSays) {
       "ab\r\ncd\r\n", "a\rb\r\n\r\nc", "\r\r\n\n\rx\r", "ab\x1A" "cd\r\n", "a\r\n\x1A",
       "\r\n" + std::string(TextFileBufferSize + 5, 'y') + "\r\nz\r\n",
       "a\r" + std::string(2 * TextFileBufferSize, 'w') + "\rb\n"};
+  const std::string head = "first\r\n";
   TempDir dir;
   for (const std::string& tail : tails) {
     for (std::size_t shift = 1; shift <= std::min<std::size_t>(tail.size(), 12); ++shift) {
-      const std::string bytes = "first\r\n" + std::string(TextFileBufferSize - 7 - shift, 'x') + tail;
+      const std::string bytes = head + std::string(TextFileBufferSize - head.size() - shift, 'x') + tail;
       SCOPED_TRACE(::testing::Message() << "tail " << tail.substr(0, 12) << ", shift " << shift);
       WriteBytes(dir / "f.txt", bytes);
       const std::vector<std::string> expected = ModelLines(bytes);
