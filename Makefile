@@ -5,7 +5,7 @@ JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX      ?= /usr/local
 
-.PHONY: all deps configure build test test-sanitize run screenshot bench install package clean
+.PHONY: all deps configure build test test-sanitize run run-viewer demo screenshot screenshots screenshot-viewer bench install package clean
 
 all: build
 
@@ -39,9 +39,29 @@ run: build
 	@if [ ! -x $(BUILD)/apps/VORkulator ]; then echo "make run: VORkulator is not built yet."; exit 1; fi
 	$(BUILD)/apps/VORkulator
 
+# `make run-viewer TASK=path/to/task.vor` shows that task's report; without TASK
+# the viewer starts empty. `make demo` shows the sample report in resources/.
+run-viewer: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run-viewer: no display (DISPLAY and WAYLAND_DISPLAY are unset); RaportVOR needs a desktop session."; exit 1; fi
+	@if [ ! -x $(BUILD)/apps/RaportVOR ]; then echo "make run-viewer: RaportVOR is not built yet."; exit 1; fi
+	$(BUILD)/apps/RaportVOR $(if $(TASK),"$(TASK)")
+
+demo:
+	@$(MAKE) --no-print-directory run-viewer TASK=resources/most.vor
+
+# RaportVOR alone on a virtual display, on the sample report; writes docs/raportvor.png.
+screenshot-viewer: build
+	./scripts/screenshot-viewer $(BUILD)/apps/RaportVOR docs/raportvor.png
+
 # VORkulator on a virtual display, driven by real keys and clicks; writes docs/vorkulator.png.
+# Then RaportVOR on the sample report; writes docs/raportvor.png.
 screenshot: build
 	./scripts/screenshot $(BUILD)/apps/VORkulator docs/vorkulator.png
+	./scripts/screenshot-viewer $(BUILD)/apps/RaportVOR docs/raportvor.png
+
+# Both windows, as the README shows them.
+screenshots: screenshot
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage`: the programs, their icons, desktop
 # entries and the report MIME type under PREFIX (inside DESTDIR when given).

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print_report.h"
+#include "raport_program.h"
 #include "raportvor_command_line.h"
 
 int main(int argc, char** argv) {
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
       return 0;
     case RaportVorCommand::Action::Print:
       return PrintReport(*command.task, stdout, stderr);
-    case RaportVorCommand::Action::UsageError:
     case RaportVorCommand::Action::Window:
+      return viewer::RunRaportWindow(argc, argv, command.task);
+    case RaportVorCommand::Action::UsageError:
       break;
   }
   std::fputs(RaportVorUsageText().c_str(), stderr);

@@ -36,4 +36,6 @@ function(vor_add_qttest name)
     "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;ASAN_OPTIONS=detect_leaks=0")
   file(MAKE_DIRECTORY ${home}/.config)
   file(MAKE_DIRECTORY ${home}/run)
+  # Qt wants its runtime folder private to the user.
+  file(CHMOD ${home}/run PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()
