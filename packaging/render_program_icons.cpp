@@ -3,7 +3,8 @@
 //
 //   render_program_icons OUTPUT_DIR SIDE...
 //
-// writes OUTPUT_DIR/vorkulator-SIDE.png for every SIDE given.
+// writes OUTPUT_DIR/vorkulator-SIDE.png and OUTPUT_DIR/raportvor-SIDE.png for
+// every SIDE given.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,7 +13,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "program_icon.h"
+// Both windows name their icon header program_icon.h, hence the paths.
+#include "../calculator/window/program_icon.h"
+#include "../viewer/report/program_icon.h"
 
 namespace {
 
@@ -52,6 +55,7 @@ int main(int argc, char* argv[]) {
       return 2;
     }
     if (!SaveIcon(calc::DrawProgramIconImage(*side), dir, "vorkulator", *side)) return 1;
+    if (!SaveIcon(viewer::DrawProgramIconPixmap(*side).toImage(), dir, "raportvor", *side)) return 1;
   }
   return 0;
 }

@@ -14,6 +14,7 @@ int RunRaportWindow(int& argc, char** argv, std::optional<std::string> task) {
   // Message boxes take the program's title from this name, whatever the file is called.
   QCoreApplication::setApplicationName(QStringLiteral("RaportVOR"));
   QApplication::setWindowIcon(ProgramIcon());
+  QApplication::setDesktopFileName(QStringLiteral("raportvor"));  // Wayland finds the icon through it
   InstallPolishQtTranslations(app);  // without them Qt's texts stay English
   QtViewerDialogs dialogs;
   TRaport_Form Raport_Form(std::move(task), dialogs);
