@@ -4,8 +4,9 @@ BUILD_ASAN  ?= build-asan
 BUILD_FUZZ  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX      ?= /usr/local
 
-.PHONY: all deps configure build test test-sanitize fuzz run run-viewer demo screenshot screenshot-viewer bench clean
+.PHONY: all deps configure build test test-sanitize fuzz run run-viewer demo screenshot screenshots screenshot-viewer bench install package clean
 
 all: build
 
@@ -63,6 +64,25 @@ screenshot-viewer: build
 screenshot: build
 	./scripts/screenshot $(BUILD)/apps/VORkulator docs/vorkulator.png
 	./scripts/screenshot-viewer $(BUILD)/apps/RaportVOR docs/raportvor.png
+
+# Both windows, as the README shows them.
+screenshots: screenshot
+
+# `make install PREFIX=/usr DESTDIR=/tmp/stage`: the programs, their icons, desktop
+# entries and the report MIME type under PREFIX (inside DESTDIR when given).
+# A live install (no DESTDIR) also refreshes the desktop's MIME and handler caches;
+# the .deb leaves that to the triggers of shared-mime-info and desktop-file-utils.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ]; then \
+	  ! command -v update-mime-database >/dev/null || update-mime-database "$(PREFIX)/share/mime"; \
+	  ! command -v update-desktop-database >/dev/null || update-desktop-database "$(PREFIX)/share/applications"; \
+	fi
+
+# The .deb in $(BUILD)/, then its metadata and file list checked (nothing is installed).
+package: build
+	cd $(BUILD) && cpack -G DEB
+	tests/packaging/check-deb-package $(BUILD)/vorsuite_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

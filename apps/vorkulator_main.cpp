@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
   QApplication::setStyle(QStringLiteral("Windows"));  // the classic look the layout was drawn for
   calc::InstallPolishQtTranslations(app);
   QApplication::setWindowIcon(calc::ProgramIcon());
+  QApplication::setDesktopFileName(QStringLiteral("vorkulator"));  // Wayland finds the icon through it
   calc::TKalkulator_Form form;
   form.show();
   return QApplication::exec();

@@ -18,13 +18,12 @@ int main(int argc, char** argv) {
   const bool filter = std::string_view(argv[1]) == "filter";
   viewer::TextFile report;
   report.OpenForReading(argv[2]);
-  std::string line;
+  std::string copy;
   std::size_t lines = 0;
   std::size_t bytes = 0;
   do {
-    report.ReadLine(line);
-    report.SkipLine();
-    if (filter) viewer::FilterReportLine(line);
+    std::string_view line = report.NextLine(copy);
+    if (filter) line = viewer::FilterReportLine(line, copy);
     ++lines;
     bytes += line.size();
   } while (!report.AtEnd());

@@ -61,10 +61,12 @@ void DrawKeys(QPainter& p) {
 
 }  // namespace
 
-QImage DrawProgramIconImage() {
-  QImage image(32, 32, QImage::Format_ARGB32);
+QImage DrawProgramIconImage(int side) {
+  QImage image(side, side, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, side % 32 != 0);  // pixel edges fall between pixels only then
+  p.scale(side / 32.0, side / 32.0);
   DrawCase(p);
   DrawDisplay(p);
   DrawKeys(p);

@@ -5,7 +5,9 @@
 
 namespace calc {
 
-QImage DrawProgramIconImage();
+// The icon on a square of `side` pixels. The design is laid out on a 32-pixel
+// grid and scaled, so the desktop's larger renderings show the same picture.
+QImage DrawProgramIconImage(int side = 32);
 QIcon ProgramIcon();
 
 }  // namespace calc

@@ -15,7 +15,6 @@ constexpr std::string_view kTopOpening = "\xDA\xC4";
 constexpr std::string_view kTopClosing = "\xC4\xBF";
 constexpr std::string_view kBottomOpening = "\xC0\xC4";
 constexpr std::string_view kBottomClosing = "\xC4\xD9";
-constexpr std::string_view kBarWithBlanks = " \xB3 ";
 constexpr std::string_view kBarAfterBlank = " \xB3";
 
 bool Contains(std::string_view line, std::string_view word) {
@@ -51,20 +50,40 @@ constexpr std::array<std::uint8_t, 256> kTriggerOfByte = [] {
 
 std::uint8_t TriggerOf(const char* byte) { return kTriggerOfByte[static_cast<unsigned char>(*byte)]; }
 
-// Four bytes a step, into separate sums, so that the lookups need not wait for one another.
+// The triggers of two bytes at once, indexed by the two bytes as a 16-bit number in
+// either byte order: a line is looked at two bytes a lookup.
+constexpr std::size_t kPairs = 256 * 256;
+constexpr std::array<std::uint8_t, kPairs> kTriggerOfPair = [] {
+  std::array<std::uint8_t, kPairs> table{};
+  for (std::size_t pair = 0; pair < kPairs; ++pair) {
+    table[pair] = kTriggerOfByte[pair & 0xFF] | kTriggerOfByte[pair >> 8];
+  }
+  return table;
+}();
+
+std::uint8_t TriggerOfPair(const char* bytes) {
+  std::uint16_t pair;
+  std::memcpy(&pair, bytes, sizeof pair);
+  return kTriggerOfPair[pair];
+}
+
+// Eight bytes a step, into separate sums, so that the lookups need not wait for one another.
 std::uint8_t TriggersIn(std::string_view line) {
   const char* byte = line.data();
   const char* const end = byte + line.size();
   std::uint8_t a = 0, b = 0, c = 0, d = 0;
-  for (; end - byte >= 4; byte += 4) {
-    a |= TriggerOf(byte);
-    b |= TriggerOf(byte + 1);
-    c |= TriggerOf(byte + 2);
-    d |= TriggerOf(byte + 3);
+  for (; end - byte >= 8; byte += 8) {
+    a |= TriggerOfPair(byte);
+    b |= TriggerOfPair(byte + 2);
+    c |= TriggerOfPair(byte + 4);
+    d |= TriggerOfPair(byte + 6);
   }
-  for (; byte != end; ++byte) a |= TriggerOf(byte);
+  for (; end - byte >= 2; byte += 2) a |= TriggerOfPair(byte);
+  if (byte != end) b |= TriggerOf(byte);
   return a | b | c | d;
 }
+
+constexpr std::uint8_t kEmptyingTriggers = kLessThan | kCapitalW | kCapitalK;
 
 bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
   return ((triggers & kLessThan) != 0 && Contains(line, kEmptyingWords[0])) ||
@@ -72,7 +91,7 @@ bool HoldsEmptyingWord(std::string_view line, std::uint8_t triggers) {
          ((triggers & kCapitalK) != 0 && Contains(line, kEmptyingWords[2]));
 }
 
-// Byte by byte: the patterns are two or three bytes long, too short for a call to pay.
+// Byte by byte: the prompts are four to eight bytes long, too short for a call to pay.
 bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern) {
   if (line.size() - start < pattern.size()) return false;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -81,24 +100,28 @@ bool HoldsAt(std::string_view line, std::size_t start, std::string_view pattern)
   return true;
 }
 
-// The first occurrence of `pattern` in `line`, found through its byte at `rare`: a
-// byte that is seldom in report text, so that the search does not stop at every blank
-// or every horizontal line.
-std::size_t FindByRareByte(std::string_view line, std::string_view pattern, std::size_t rare) {
-  std::size_t at = rare;
-  while (at < line.size()) {
-    const void* hit = std::memchr(line.data() + at, pattern[rare], line.size() - at);
+// The first position of byte `first` followed by byte `second`, found through `second`:
+// a corner or a vertical line, seldom in report text, so that the search does not stop
+// at every blank or every horizontal line.
+std::size_t FindPairBySecond(std::string_view line, char first, char second) {
+  for (std::size_t at = 1; at < line.size(); ++at) {
+    const void* hit = std::memchr(line.data() + at, second, line.size() - at);
     if (hit == nullptr) break;
-    const std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data()) - rare;
-    if (HoldsAt(line, start, pattern)) return start;
-    at = start + rare + 1;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data());
+    if (line[at - 1] == first) return at - 1;
   }
   return std::string_view::npos;
 }
 
-// A pair whose second byte is the seldom one: a closing pair, a bar after a blank.
-std::size_t FindBySecondByte(std::string_view line, std::string_view pattern) {
-  return FindByRareByte(line, pattern, 1);
+// The same found through `first`, the seldom byte of an opening pair.
+std::size_t FindPairByFirst(std::string_view line, char first, char second) {
+  for (std::size_t at = 0; at + 1 < line.size(); ++at) {
+    const void* hit = std::memchr(line.data() + at, first, line.size() - 1 - at);
+    if (hit == nullptr) break;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data());
+    if (line[at + 1] == second) return at;
+  }
+  return std::string_view::npos;
 }
 
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
@@ -115,7 +138,9 @@ void Trim(std::string& line) {
 // The length of the prompt that `kept` ends with, or 0.
 std::size_t TrailingPromptLength(std::string_view kept) {
   for (const std::string_view prompt : kPrompts) {
-    if (kept.ends_with(prompt)) return prompt.size();
+    if (kept.size() >= prompt.size() && HoldsAt(kept, kept.size() - prompt.size(), prompt)) {
+      return prompt.size();
+    }
   }
   return 0;
 }
@@ -148,19 +173,50 @@ bool RemovePrompts(std::string& line) {
   return removed;
 }
 
+// The first bar with blanks on both sides (20 B3 20) is the first bar after a blank
+// that has a blank after it too.
+std::size_t FindBarAfterBlank(std::string_view line) {
+  return FindPairBySecond(line, kBarAfterBlank[0], kBarAfterBlank[1]);
+}
+
+std::size_t FindBarWithBlanks(std::string_view line) {
+  std::size_t at = FindBarAfterBlank(line);
+  while (at != std::string_view::npos && (at + 2 >= line.size() || line[at + 2] != ' ')) {
+    const std::size_t next = FindBarAfterBlank(line.substr(at + 1));
+    at = next == std::string_view::npos ? next : at + 1 + next;
+  }
+  return at;
+}
+
 void ConvertBars(std::string& line) {
-  const std::size_t withBlanks = FindBySecondByte(line, kBarWithBlanks);
+  const std::size_t withBlanks = FindBarWithBlanks(line);
   if (withBlanks == std::string::npos) return;
   line[withBlanks + 1] = '|';
-  const std::size_t afterBlank = FindBySecondByte(line, kBarAfterBlank);
+  const std::size_t afterBlank = FindBarAfterBlank(line);
   if (afterBlank != std::string::npos) line[afterBlank + 1] = '|';
+}
+
+// Steps 4 to 7, those that rewrite the line, given the triggers found in it.
+void RewriteLine(std::string& line, std::uint8_t triggers) {
+  if ((triggers & kBang) != 0) {
+    const std::size_t bang = line.find("!!");
+    if (bang != std::string::npos) line.erase(bang, 1);
+  }
+  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
+  if ((triggers & kTopCorner) != 0) {
+    FillBoxRun(line, FindPairByFirst(line, kTopOpening[0], kTopOpening[1]), kTopClosing);
+  }
+  if ((triggers & kBottomCorner) != 0) {
+    FillBoxRun(line, FindPairByFirst(line, kBottomOpening[0], kBottomOpening[1]), kBottomClosing);
+  }
+  if ((triggers & kBar) != 0) ConvertBars(line);
 }
 
 }  // namespace
 
 void FillBoxRun(std::string& line, std::size_t opening, std::string_view closingPair) {
   if (opening == std::string::npos) return;
-  const std::size_t closing = FindBySecondByte(line, closingPair);
+  const std::size_t closing = FindPairBySecond(line, closingPair[0], closingPair[1]);
   if (closing == std::string::npos || closing <= opening) return;
   const std::size_t end = closing + closingPair.size();
   std::fill(line.begin() + static_cast<std::ptrdiff_t>(opening),
@@ -170,18 +226,21 @@ void FillBoxRun(std::string& line, std::size_t opening, std::string_view closing
 void FilterReportLine(std::string& line) {
   const std::uint8_t triggers = TriggersIn(line);
   if (triggers == 0) return;
-  if (HoldsEmptyingWord(line, triggers)) {
+  if ((triggers & kEmptyingTriggers) != 0 && HoldsEmptyingWord(line, triggers)) {
     line.clear();
     return;
   }
-  if ((triggers & kBang) != 0) {
-    const std::size_t bang = line.find("!!");
-    if (bang != std::string::npos) line.erase(bang, 1);
-  }
-  if ((triggers & kGreaterThan) != 0 && RemovePrompts(line)) Trim(line);
-  if ((triggers & kTopCorner) != 0) FillBoxRun(line, line.find(kTopOpening), kTopClosing);
-  if ((triggers & kBottomCorner) != 0) FillBoxRun(line, line.find(kBottomOpening), kBottomClosing);
-  if ((triggers & kBar) != 0) ConvertBars(line);
+  RewriteLine(line, triggers);
+}
+
+std::string_view FilterReportLine(std::string_view line, std::string& scratch) {
+  const std::uint8_t triggers = TriggersIn(line);
+  if (triggers == 0) return line;
+  if ((triggers & kEmptyingTriggers) != 0 && HoldsEmptyingWord(line, triggers)) return {};
+  if ((triggers & ~kEmptyingTriggers) == 0) return line;  // a capital W or K in other words
+  if (line.data() != scratch.data() || line.size() != scratch.size()) scratch.assign(line);
+  RewriteLine(scratch, triggers);
+  return scratch;
 }
 
 }  // namespace viewer

@@ -12,6 +12,12 @@ namespace viewer {
 // Rewrites `line` in place; it may come out empty (the loader then drops it).
 void FilterReportLine(std::string& line);
 
+// The same result without touching `line`: `line` itself when the filter leaves it as
+// it is (most report lines), an empty view when the filter empties it, otherwise
+// `scratch` holding the rewritten line. Lets a reader's view be filtered with no copy.
+// `line` may be a view of the whole of `scratch`, which is then rewritten in place.
+std::string_view FilterReportLine(std::string_view line, std::string& scratch);
+
 // Turns one frame edge into dashes: when the first occurrence of `closingPair` in the
 // whole line starts after `opening` (0-based position of an opening pair), every
 // byte from `opening` through the closing pair's last byte becomes '-'.

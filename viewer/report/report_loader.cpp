@@ -1,7 +1,9 @@
 #include "report_loader.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "io_error.h"
@@ -19,26 +21,46 @@ static_assert(ReportEndMarkers[0].size() == kEndMarkerLength);
 static_assert(ReportEndMarkers[1].size() == kEndMarkerLength);
 static_assert(ReportEndMarkers[2].size() == kEndMarkerLength);
 
-// Shown body lines, decoded as they come and handed to the memo many at a time.
+// Shown body lines, decoded as they come and handed to the memo many at a time. The
+// buffer keeps room for the longest UTF-8 a line can become (MaxUtf8BytesPerReportByte
+// bytes a byte), so a line is decoded in one go; room never written costs no memory.
 class BodyBatch {
  public:
   explicit BodyBatch(ReportMemo& memo) : memo_(memo) {}
 
   void Add(std::string_view line) {
-    AppendDecodedReportText(utf8_, line);
-    utf8_ += '\n';
-    if (utf8_.size() >= ReportMemoBatchBytes) Flush();
+    const std::size_t room = line.size() * MaxUtf8BytesPerReportByte + 1;
+    if (capacity_ - used_ < room) MakeRoom(room);
+    char* end = DecodeReportText(line, utf8_.get() + used_);
+    *end++ = '\n';
+    used_ = static_cast<std::size_t>(end - utf8_.get());
+    if (used_ >= ReportMemoBatchBytes) Flush();
   }
 
   void Flush() {
-    if (utf8_.empty()) return;
-    memo_.AppendLines(utf8_);
-    utf8_.clear();
+    if (used_ == 0) return;
+    memo_.AppendLines(std::string_view(utf8_.get(), used_));
+    used_ = 0;
   }
 
  private:
+  // Room for a batch and the line that completes it.
+  static constexpr std::size_t kCapacity = 2 * ReportMemoBatchBytes;
+
+  // The lines gathered so far go to the memo first, so that a new buffer starts
+  // empty: nothing is copied, and the old buffer is gone before the new one comes.
+  void MakeRoom(std::size_t room) {
+    Flush();
+    if (capacity_ >= room) return;
+    utf8_.reset();
+    capacity_ = std::max(room, kCapacity);
+    utf8_ = std::make_unique_for_overwrite<char[]>(capacity_);
+  }
+
   ReportMemo& memo_;
-  std::string utf8_;
+  std::unique_ptr<char[]> utf8_;  // the first used_ bytes are the decoded lines
+  std::size_t capacity_ = 0;
+  std::size_t used_ = 0;
 };
 
 void AppendBanner(ReportMemo& memo, const QDateTime& loadedAt) {
@@ -75,14 +97,16 @@ std::int32_t LoadReport(ReportMemo& memo, const LocalClock& clock) {
   AppendBanner(memo, clock());
   for (int i = 0; i < ReportHeaderLines; ++i) report.SkipLine();
 
+  // Each line is a view into the reader's buffer, used up before the reader moves
+  // on. A line the reader had to copy, and a line the filter rewrites, are held in
+  // the same string, so that even a huge line is held only once.
   BodyBatch body(memo);
-  std::string line;
+  std::string copy;
   do {
-    report.ReadLine(line);
-    report.SkipLine();
+    const std::string_view line = report.NextLine(copy);
     if (IsReportEnd(line)) break;
-    FilterReportLine(line);
-    if (!line.empty()) body.Add(line);
+    const std::string_view shown = FilterReportLine(line, copy);
+    if (!shown.empty()) body.Add(shown);
   } while (!report.AtEnd());
   body.Flush();
 

@@ -22,9 +22,9 @@ inline constexpr std::array<std::string_view, 3> ReportEndMarkers = {
     "CZY CHCESZ ZAKONCZYC PRACE  ? [Y/N]  CZY  C",
 };
 
-// Body lines are handed to the memo once this many bytes of them have gathered, and
-// at the end.
-inline constexpr std::size_t ReportMemoBatchBytes = 8 * 1024 * 1024;
+// Body lines are handed to the memo once this many bytes of them have gathered, before
+// a line too long to join them, and at the end.
+inline constexpr std::size_t ReportMemoBatchBytes = 1024 * 1024;
 
 // The local date and time for the banner; tests give a fixed one.
 using LocalClock = std::function<QDateTime()>;

@@ -18,8 +18,7 @@ namespace viewer {
 
 namespace {
 
-// Large enough that a report of hundreds of megabytes is read at disk speed.
-constexpr std::size_t BufferSize = 256 * 1024;
+constexpr std::size_t BufferSize = TextFileBufferSize;
 constexpr char EndOfData = '\x1A';
 constexpr std::size_t MaxTokenLength = 32;
 
@@ -67,6 +66,17 @@ void AppendWithoutCr(std::string& text, const char* bytes, std::size_t count) {
   }
 }
 
+// The text of a line of `length` bytes at `bytes`: a view of them when the only CR
+// is the last byte (CR LF) or there is none, otherwise a copy without the CRs.
+std::string_view WithoutCr(const char* bytes, std::size_t length, std::string& copy) {
+  const void* cr = std::memchr(bytes, '\r', length);
+  if (cr == nullptr) return {bytes, length};
+  const auto at = static_cast<std::size_t>(static_cast<const char*>(cr) - bytes);
+  if (at + 1 == length) return {bytes, at};
+  AppendWithoutCr(copy, bytes, length);
+  return copy;
+}
+
 }  // namespace
 
 TextFile::~TextFile() {
@@ -91,7 +101,8 @@ void TextFile::OpenForReading(const std::string& path) {
   // Only what the file holds now is read: a report that the solver keeps
   // appending to would otherwise be read forever.
   struct stat st {};
-  unreadBytes_ = ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : std::numeric_limits<std::uint64_t>::max();
+  unreadBytes_ = ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size)
+                                         : std::numeric_limits<std::uint64_t>::max();
   ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
   buffer_ = std::make_unique_for_overwrite<char[]>(BufferSize);
   mode_ = Mode::Reading;
@@ -180,7 +191,31 @@ void TextFile::SkipLine() {
   }
 }
 
-bool TextFile::AtEnd() {
+std::string_view TextFile::NextLine(std::string& spare) {
+  spare.clear();
+  if (mode_ != Mode::Reading) {
+    RecordIoError(IoFileNotOpenForInput);
+    return {};
+  }
+  while (pos_ < end_ || Fill()) {
+    const char* start = buffer_.get() + pos_;
+    const std::size_t available = end_ - pos_;
+    const void* lf = std::memchr(start, '\n', available);
+    if (lf == nullptr) {  // the line goes on past the buffer's end
+      AppendWithoutCr(spare, start, available);
+      pos_ = end_;
+      continue;
+    }
+    const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+    pos_ += length + 1;
+    if (spare.empty()) return WithoutCr(start, length, spare);
+    AppendWithoutCr(spare, start, length);
+    return spare;
+  }
+  return spare;  // the data ended inside the line, or before it
+}
+
+bool TextFile::AtEndOfData() {
   if (mode_ != Mode::Reading) {
     RecordIoError(IoFileNotOpenForInput);
     return true;

@@ -22,6 +22,10 @@
 
 namespace viewer {
 
+// Bytes read from the file at a time; large enough that a report of hundreds of
+// megabytes is read at disk speed.
+inline constexpr std::size_t TextFileBufferSize = 256 * 1024;
+
 class TextFile {
  public:
   TextFile() = default;
@@ -41,8 +45,18 @@ class TextFile {
   void ReadLine(std::string& text);  // the same into a reused string
   // Consumes the bytes up to and including the next LF.
   void SkipLine();
-  // True when no data byte is left (the byte 1A ends the data).
-  bool AtEnd();
+  // ReadLine and SkipLine in one scan, for reading a file line by line. The
+  // text is a view into the read buffer, valid until the next operation on the
+  // file; only a line that crosses the buffer's end or holds a CR before its
+  // last byte is copied, into `spare` (whatever it held is replaced), and the
+  // view is then of `spare`.
+  std::string_view NextLine(std::string& spare);
+  // True when no data byte is left (the byte 1A ends the data). A byte still in
+  // the buffer answers at once: the test comes after every line of a report.
+  bool AtEnd() {
+    if (mode_ == Mode::Reading && pos_ < end_) return false;
+    return AtEndOfData();
+  }
   // Skips bytes up to 20 hex, then reads a token of at most 32 bytes above 20
   // hex as a signed 32-bit integer (integer_token.h); the byte after the token
   // stays unread. At the end of the data: 0 and nothing recorded. A malformed
@@ -65,6 +79,7 @@ class TextFile {
 
   bool Fill();
   int Peek();
+  bool AtEndOfData();  // the end test once the buffer is used up, or not open
   void Flush();
   void Release();
 

@@ -21,6 +21,19 @@ std::string Filtered(std::string line) {
   return line;
 }
 
+// The form the loader uses, on a view of the line; the scratch string starts dirty.
+std::string ViewFiltered(const std::string& line) {
+  std::string scratch = "left over from the line before";
+  return std::string(FilterReportLine(std::string_view(line), scratch));
+}
+
+// The same with the line held in the scratch string itself, as the loader does with a
+// line its reader had to copy.
+std::string ViewOfScratchFiltered(const std::string& line) {
+  std::string scratch = line;
+  return std::string(FilterReportLine(std::string_view(scratch), scratch));
+}
+
 std::string ReferenceFiltered(std::string line) {
   ReferenceFilter(line);
   return line;
@@ -41,6 +54,12 @@ class FilterTable : public testing::TestWithParam<FilterCase> {};
 TEST_P(FilterTable, GivesTheExpectedBytes) {
   const FilterCase& c = GetParam();
   EXPECT_EQ(Filtered(c.input), c.output);
+}
+
+TEST_P(FilterTable, ViewFormGivesTheExpectedBytes) {
+  const FilterCase& c = GetParam();
+  EXPECT_EQ(ViewFiltered(c.input), c.output);
+  EXPECT_EQ(ViewOfScratchFiltered(c.input), c.output);
 }
 
 TEST_P(FilterTable, AgreesWithTheReference) {
@@ -134,6 +153,16 @@ TEST(FilterAgainstReference, RandomLinesOfInterestingPieces) {
   for (int i = 0; i < 200000; ++i) {
     const std::string line = RandomLine(random);
     ASSERT_EQ(Filtered(line), ReferenceFiltered(line)) << "input: " << testing::PrintToString(line);
+  }
+}
+
+TEST(FilterAgainstReference, ViewFormOnRandomLines) {
+  std::mt19937 random(20240607);
+  for (int i = 0; i < 100000; ++i) {
+    const std::string line = RandomLine(random);
+    const std::string expected = ReferenceFiltered(line);
+    ASSERT_EQ(ViewFiltered(line), expected) << "input: " << testing::PrintToString(line);
+    ASSERT_EQ(ViewOfScratchFiltered(line), expected) << "input: " << testing::PrintToString(line);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "report_banner.h"
 #include "report_fixture.h"
 #include "report_loader.h"
+#include "windows_1250.h"
 
 namespace {
 
@@ -102,6 +103,28 @@ TEST_F(LoadReportTest, BodyIsDecodedFromWindows1250AfterFiltering) {
   // Windows-1250 letters; Polish letters come out as UTF-8.
   EXPECT_EQ(Body(Header() + "\xB3\xC2 \xB3 x \xB3 zako\xF1\x63zone \xB9\xE6\r\n"),
             Lines{"\xC5\x82\xC3\x82 | x | zako\xC5\x84\x63zone \xC4\x85\xC4\x87"});
+}
+
+TEST_F(LoadReportTest, LongLinesArriveInBatchesOfWholeDecodedLines) {
+  // A line whose UTF-8 may outgrow the memo's batch and the room kept for it, between
+  // short lines; Polish letters all along, none of them a filter trigger.
+  struct CountingMemo : RecordingMemo {
+    int batches = 0;
+    void AppendLines(std::string_view text) override {
+      ++batches;
+      RecordingMemo::AppendLines(text);
+    }
+  };
+  const std::string line = "wynik \xB9\xE6\xEA 12.5 zako\xF1\x63zone";
+  std::string longLine;
+  while (longLine.size() < 3 * viewer::ReportMemoBatchBytes / 4) longLine += line + ' ';
+  UseReport(Header() + line + "\r\n" + longLine + "\r\n" + line + "\r\n" + line + "\r\n");
+
+  CountingMemo memo;
+  ASSERT_EQ(LoadReport(memo, FirstLoad), 0);
+  const std::string decoded = viewer::Windows1250ToUtf8(line);
+  EXPECT_EQ(memo.Body(), (Lines{decoded, viewer::Windows1250ToUtf8(longLine), decoded, decoded}));
+  EXPECT_EQ(memo.batches, 3);  // the banner, the line before, the long line and the rest
 }
 
 TEST_F(LoadReportTest, NoTaskLeavesTheMemoUntouched) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "io_error.h"
@@ -30,6 +32,38 @@ std::vector<std::string> ReadAllLines(const std::string& path) {
   return lines;
 }
 
+// The same through NextLine, which reads the text and consumes the line end at once.
+std::vector<std::string> NextLines(const std::string& path) {
+  TextFile file;
+  file.OpenForReading(path);
+  std::vector<std::string> lines;
+  std::string spare = "left over";
+  while (!file.AtEnd()) lines.emplace_back(file.NextLine(spare));
+  file.Close();
+  return lines;
+}
+
+// What the lines of `bytes` are, worked out byte by byte: LF ends a line, every CR
+// is dropped, 1A ends the data, and bytes after the last LF make a last line.
+std::vector<std::string> ModelLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find('\x1A'));
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (const char c : bytes) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      open = false;
+      continue;
+    }
+    open = true;
+    if (c != '\r') line += c;
+  }
+  if (open) lines.push_back(line);
+  return lines;
+}
+
 struct LineCase {
   const char* name;
   std::string bytes;
@@ -43,6 +77,13 @@ TEST_P(LineEnds, GiveTheLinesText) {
   TempDir dir;
   WriteBytes(dir / "f.txt", GetParam().bytes);
   EXPECT_EQ(ReadAllLines(dir / "f.txt"), GetParam().lines);
+  EXPECT_EQ(TakeIoError(), IoOk);
+}
+
+TEST_P(LineEnds, NextLineGivesTheSameText) {
+  TempDir dir;
+  WriteBytes(dir / "f.txt", GetParam().bytes);
+  EXPECT_EQ(NextLines(dir / "f.txt"), GetParam().lines);
   EXPECT_EQ(TakeIoError(), IoOk);
 }
 
@@ -91,6 +132,39 @@ TEST(TextFile, BytesAppendedAfterTheOpenAreNotRead) {
   EXPECT_TRUE(file.AtEnd());
   EXPECT_TRUE(file.Close());
   EXPECT_EQ(TakeIoError(), IoOk);
+}
+
+TEST(TextFile, LinesAroundTheBufferEndAsTheModelSays) {
+  // Each tail is placed so that every one of its bytes in turn is the last byte of the
+  // first buffer: a CR LF split between two reads, an inner CR, 1A, a line that spans
+  // whole buffers.
+  const std::vector<std::string> tails = {
+      "ab\r\ncd\r\n", "a\rb\r\n\r\nc", "\r\r\n\n\rx\r", "ab\x1A" "cd\r\n", "a\r\n\x1A",
+      "\r\n" + std::string(TextFileBufferSize + 5, 'y') + "\r\nz\r\n",
+      "a\r" + std::string(2 * TextFileBufferSize, 'w') + "\rb\n"};
+  const std::string head = "first\r\n";
+  TempDir dir;
+  for (const std::string& tail : tails) {
+    for (std::size_t shift = 1; shift <= std::min<std::size_t>(tail.size(), 12); ++shift) {
+      const std::string bytes = head + std::string(TextFileBufferSize - head.size() - shift, 'x') + tail;
+      SCOPED_TRACE(::testing::Message() << "tail " << tail.substr(0, 12) << ", shift " << shift);
+      WriteBytes(dir / "f.txt", bytes);
+      const std::vector<std::string> expected = ModelLines(bytes);
+      EXPECT_EQ(NextLines(dir / "f.txt"), expected);
+      EXPECT_EQ(ReadAllLines(dir / "f.txt"), expected);
+    }
+  }
+  EXPECT_EQ(TakeIoError(), IoOk);
+}
+
+TEST(TextFile, NextLineOnAFileWhoseOpenFailed) {
+  TempDir dir;
+  TextFile file;
+  file.OpenForReading(dir / "missing.txt");
+  EXPECT_EQ(TakeIoError(), IoFileNotFound);
+  std::string spare = "left over";
+  EXPECT_EQ(file.NextLine(spare), "");
+  EXPECT_EQ(TakeIoError(), IoFileNotOpenForInput);
 }
 
 TEST(TextFile, ReadLineStopsBeforeTheLineEnd) {
