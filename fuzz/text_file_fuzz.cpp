@@ -1,5 +1,5 @@
 // Any file content and any sequence of reads: the text-file reader gives the same
-// lines, skips, end tests and integers as a plain model of the line rules read from
+// lines, skips, one-scan lines, end tests and integers as a plain model of the line rules read from
 // a string, records only "invalid numeric input" while open, and 104 / 103 once closed.
 // An optional prefix line puts the content just before the reader's 256 KiB buffer
 // boundary, where a line, a CR LF or a token can be split across two fills.
@@ -23,9 +23,7 @@ using fuzzing::Require;
 using fuzzing::Integer;
 using fuzzing::ModelFile;
 
-constexpr std::size_t ReaderBufferSize = 256 * 1024;
-
-enum Op : std::uint8_t { ReadLine, SkipLine, AtEnd, ReadInteger, OpCount };
+enum Op : std::uint8_t { ReadLine, SkipLine, AtEnd, ReadInteger, NextLine, OpCount };
 
 void RunOp(Op op, viewer::TextFile& file, ModelFile& model) {
   switch (op) {
@@ -54,14 +52,25 @@ void RunOp(Op op, viewer::TextFile& file, ModelFile& model) {
               std::to_string(code));
       return;
     }
+    case NextLine: {
+      std::string spare = "left over";
+      const std::string got(file.NextLine(spare));
+      const std::string want = model.ReadLine();
+      model.SkipLine();
+      Require(got == want, "NextLine", fuzzing::Escaped(got) + " instead of " + fuzzing::Escaped(want));
+      Require(viewer::TakeIoError() == viewer::IoOk, "NextLine recorded an error");
+      return;
+    }
     case OpCount: break;
   }
 }
 
 void RunOnClosed(Op op, viewer::TextFile& file) {
-  const bool yieldsNothing = op == ReadLine ? file.ReadLine().empty()
+  std::string spare;
+  const bool yieldsNothing = op == ReadLine   ? file.ReadLine().empty()
                              : op == SkipLine ? (file.SkipLine(), true)
                              : op == AtEnd    ? file.AtEnd()
+                             : op == NextLine ? file.NextLine(spare).empty()
                                               : file.ReadInteger() == 0;
   Require(yieldsNothing, "a closed file yields something");
   Require(viewer::TakeIoError() == viewer::IoFileNotOpenForInput, "a read of a closed file must record 104");
@@ -79,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char filler = " \rx"[in.ConsumeIntegralInRange(0, 2)];
   std::vector<std::uint8_t> ops = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 48));
   std::string content = in.ConsumeRemainingBytesAsString();
-  if (nearBufferEnd) content.insert(0, std::string(ReaderBufferSize - 1 - shift, filler) + '\n');
+  if (nearBufferEnd) content.insert(0, std::string(viewer::TextFileBufferSize - 1 - shift, filler) + '\n');
   fuzzing::WriteFile(path, content);
 
   viewer::TakeIoError();
