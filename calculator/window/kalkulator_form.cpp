@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <limits>
 
 #include "arithmetic_fault.h"
 #include "binary_operations.h"
@@ -56,6 +57,7 @@ QLabel* PlaceGroupCaption(QWidget* parent, const char* name, QRect geometry, con
 QLineEdit* PlaceRegisterField(QWidget* parent, const char* name, QRect geometry) {
   auto* field = Place<QLineEdit>(parent, name, geometry);
   field->setFont(FixedFont(13));
+  field->setMaxLength(std::numeric_limits<int>::max());  // Qt would cut typing at 32767 characters
   return field;
 }
 

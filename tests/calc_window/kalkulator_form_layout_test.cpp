@@ -143,6 +143,16 @@ class KalkulatorFormLayoutTest : public QObject {
     QCOMPARE(memo->toPlainText(), QStringLiteral("ab\nc"));
   }
 
+  void registerFieldsSetNoLengthLimit() {
+    const QString longText(40000, QLatin1Char('7'));
+    for (const char* name : {"X_Panel", "Y_Panel"}) {
+      auto* field = f.form->findChild<QLineEdit*>(QLatin1String(name));
+      QVERIFY(field);
+      field->setText(longText);
+      QCOMPARE(field->text().size(), longText.size());
+    }
+  }
+
   void hints_data() {
     QTest::addColumn<QString>("hint");
     const auto row = [](const char* name, const char* hint) { QTest::newRow(name) << QString::fromUtf8(hint); };
