@@ -1,15 +1,16 @@
 #pragma once
 // Helpers for the hostile-file tests: a guard that turns a blocked file operation
-// into a failed test, special files, and an environment variable set for one test.
+// into a failed test and special files.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
-#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
+
+#include "scoped_env.h"
 
 namespace viewer::testing {
 
@@ -45,21 +46,5 @@ inline std::string RandomBytes(std::size_t size, unsigned seed) {
   }
   return bytes;
 }
-
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 }  // namespace viewer::testing

@@ -14,6 +14,7 @@
 
 #include "io_error.h"
 #include "saved_globals.h"
+#include "scoped_env.h"
 #include "settings_location.h"
 #include "task_names.h"
 #include "temp_dir.h"
@@ -23,25 +24,10 @@ namespace viewer {
 namespace {
 
 using testing::ReadBytes;
+using testing::ScopedEnv;
 using testing::SavedGlobals;
 using testing::TempDir;
 using testing::WriteBytes;
-
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 const std::string DefaultFile = "Fixedsys\r\n238 -11 9 0\r\n640 480 0 0\r\n";
 
